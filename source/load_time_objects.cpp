@@ -1,0 +1,24 @@
+// The library's load-time objects, all defined in this one translation unit
+// so that they are built in exactly this order when the library is loaded
+// and destroyed in the reverse order when it is unloaded. Objects that other
+// groups use during their own construction must come earlier in this file.
+//
+// Each group ends with a trace mark (see load_trace.h).
+#include "support/load_trace_mark.h"
+
+#include <uiutil/uiutil.h>
+
+using uiutil_internal::LoadTraceMark;
+
+// 1. The result string of uiAccelerator::descriptive_text (the null string).
+static LoadTraceMark g_mark_accelerator("accelerator text");
+
+// 2. uiUserData's class-wide delimiter ("\"\"") and its type record.
+static LoadTraceMark g_mark_user_data("user data");
+
+// 3. The event-name constants, then the type records of uiEvent and
+//    uiSystemEvent.
+static LoadTraceMark g_mark_events("events");
+
+// 4. uiSound's path list (holding ".") and its registry key prefix.
+static LoadTraceMark g_mark_sound("sound");

@@ -1,0 +1,4 @@
+// Placeholder: declarations arrive with the subsystem.
+#pragma once
+
+#include <uiutil/strings.h>

@@ -1,0 +1,14 @@
+// Diagnostics of the library's load-time objects: each group of static
+// objects leaves an event when it has been built ("+name") and when it has
+// been destroyed ("-name"), so the order can be checked from outside.
+#pragma once
+
+#include <uiutil/export.h>
+
+// The i-th event recorded so far (0-based), or null past the last.
+UIUTIL_API const char* ui_load_trace_event(int i);
+
+// Receives every later event as it happens (the unload events included);
+// null stops it.
+typedef void (*ui_load_trace_sink)(const char* event);
+UIUTIL_API void ui_set_load_trace_sink(ui_load_trace_sink sink);
