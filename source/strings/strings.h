@@ -91,3 +91,29 @@ UIUTIL_API char* strstr(char* haystack, const char* needle);
 
 // Creates an array of two null strings on the heap and destroys it at once.
 UIUTIL_API void uiSaveString_junk();
+
+// ---- Text editing ----------------------------------------------------------
+
+// Replaces every occurrence of `substring` in *subject by `replacement`,
+// left to right; occurrences never overlap and a replacement is never
+// searched again. A null or empty replacement deletes the occurrences. The
+// subject gets a new buffer (strings that shared the old one keep the old
+// text); when nothing is left it becomes the null string. Answers 1 when
+// something was replaced, else 0 and the subject is untouched.
+// An empty substring replaces nothing. A null subject pointer, a null subject
+// string or a null substring also replace nothing and answer 0.
+UIUTIL_API int ui_replace_chars(uiSaveString* subject, const char* substring,
+                                const char* replacement);
+
+// ---- Wide-character conversion ---------------------------------------------
+
+// Narrow text (the thread's code page; on Linux the current locale) into the
+// wide buffer `target` of `size` wide characters: exactly the answer of
+// ub_LPCSTR_to_TCHAR (see <uiutil/support.h>) for the same arguments.
+UIUTIL_API int ui_LPCSTR_to_TCHAR(const char* source, wchar_t* target, int size);
+
+// Copies the wide text `source` (not null), NUL included, into `target` of
+// `size` wide characters. A size of 0 asks for the size needed and writes
+// nothing. Answers the size needed (length + 1), or 0 when it does not fit (a
+// negative size included); then the target is left untouched.
+UIUTIL_API int ui_LPCTSTR_to_WCHAR(const wchar_t* source, wchar_t* target, int size);
