@@ -1,4 +1,354 @@
-// Placeholder: declarations arrive with the subsystem.
+// Commands and resources: the vocabularies of widget kinds and resource value
+// kinds, delimiters and user data, command texts composed from a template, a
+// value and user data, and the event and info classes with their run-time
+// type identity.
 #pragma once
 
+#include <uiutil/export.h>
 #include <uiutil/strings.h>
+#include <uiutil/support.h>
+
+// ---- Widget and resource vocabularies -------------------------------------
+
+// Widget kinds. The names are also the texts ui_decode answers.
+enum uiType {
+    uiNONE = 1800,
+    uiARROWBUTTON = 1801,
+    uiCOMBOBOX = 1803,
+    uiDIALOGSHELL = 1804,
+    uiEDITABLECOMBOBOX = 1805,
+    uiFILESELECTOR = 1806,
+    uiFORM = 1807,
+    uiFRAME = 1809,
+    uiICONBUTTON = 1811,
+    uiICONRADIOBOX = 1812,
+    uiLABEL = 1813,
+    uiMAINWINDOW = 1814,
+    uiMENUBAR = 1815,
+    uiMENUPAGE = 1816,
+    uiMESSAGE = 1817,
+    uiOKBAR = 1819,
+    uiOKBARBUTTON = 1820,
+    uiOPTIONMENU = 1821,
+    uiPANEDWINDOW = 1822,
+    uiPOPUPMENU = 1823,
+    uiPUSHBUTTON = 1824,
+    uiQUERY = 1825,
+    uiRADIOBOX = 1826,
+    uiROWCOLUMN = 1827,
+    uiSCALE = 1828,
+    uiSCROLLEDLIST = 1829,
+    uiSCROLLEDTEXT = 1830,
+    uiSCROLLEDWINDOW = 1831,
+    uiSELECTORBUTTON = 1832,
+    uiSEPARATOR = 1833,
+    uiSHELL = 1834,
+    uiSUBMENU = 1835,
+    uiTEXT = 1836,
+    uiTEXTLABEL = 1837,
+    uiTEXTBUTTON = 1838,
+    uiTICTOK = 1839,
+    uiTOGGLEBUTTON = 1840,
+    uiTOOLBAR = 1841,
+    uiWORKPAGE = 1842,
+    uiWORKPAGESELECTOR = 1843,
+    uiWORKSHELL = 1844,
+    uiSCROLLBAR = 1901,
+    uiTOOLBOX = 1902,
+    uiICONTOGGLEBUTTON = 2001,
+    uiDRAWINGFRAME = 2002,
+    uiDRAWNBUTTON = 2101,
+    uiPOSTITNOTE = 2701,
+    uiPROGRESS = 2702,
+    uiSTATUSBAR = 2901,
+    uiCOLOURBUTTON = 3301,
+    uiCOLOURBUTTONARRAY = 3302,
+    uiCOLOUREDITOR = 3303,
+    uiCOLOURHLSSELECTOR = 3304,
+    uiCOLOURHSPLANE = 3305,
+    uiCOLOURLUMRANGE = 3306,
+    uiCOLOURSELECTOR = 3307,
+    uiCOLOURSOLIDDITHER = 3308,
+    uiTREEWORKSHELL = 2000061,
+    uiSTARTBRANCHWORKPAGE = 2000062,
+    uiENDBRANCHWORKPAGE = 2000063,
+    uiLISTCTRL = 2002092,
+    uiTABCTRL = 2003022,
+    uiTREECTRL = 2003072,
+    uiRTFCTRL = 2003112,
+    uiLISTCTRL2 = 2004082,
+    uiOPTIONBUTTON = 19971001,
+    uiOPTIONICONBUTTON = 19971002,
+    uiTEXTHIDDEN = 19981002,
+    uiDYNAMICOPTIONMENU = 20030523,
+    uiMULTIICONTOGGLEBUTTON = 20041101,
+    uiCOMMANDLABEL = 20081014,
+    uiLABELCOMMAND = 20090112,
+    uiTREECOMBOBOX = 20090701,
+};
+
+// Kinds of resource value. The names are also the texts ui_decode answers
+// and ui_decode_uiValType accepts. uiVALTYPE_ERROR answers a name that is
+// not known; uiVALTYPE_REFERENCE and uiVALTYPE_UPDATE are the reserved kinds
+// of resources and have no name of their own (they decode as
+// "uiVALTYPE_ERROR").
+enum uiValType {
+    uiCURRENT = 1800,
+    uiDEFAULT = 1801,
+    uiSTORED = 1802,
+    uiFILTER = 1803,
+    uiPATTERN = 1804,
+    uiTITLE = 1805,
+    uiLABELSTRING = 1807,
+    uiLABELPLACEMENT = 1808,
+    uiBITMAP = 1809,
+    uiARROWDIRECTION = 1810,
+    uiMAXIMUM = 1811,
+    uiMINIMUM = 1812,
+    uiINCREMENT = 1813,
+    uiNUM_COLUMNS = 1814,
+    uiEDITABLE = 1815,
+    uiREMOTEUPDATE = 1816,
+    uiDECIMALPLACES = 1817,
+    uiSORT = 1818,
+    uiADDITEM = 1819,
+    uiDELETEITEM = 1820,
+    uiSELECTITEM = 1821,
+    uiPOLICY = 1822,
+    uiCOMMAND = 1823,
+    uiAUXCOMMAND = 1824,
+    uiONCOMMAND = 1825,
+    uiOFFCOMMAND = 1826,
+    uiACCEPTCOMMAND = 1829,
+    uiCANCELCOMMAND = 1830,
+    uiHELPCOMMAND = 1831,
+    uiSELECTEDCOMMAND = 1832,
+    uiDRAGCOMMAND = 1833,
+    uiORIENTATION = 1834,
+    uiCURSORPOSITION = 1835,
+    uiTABSELECT = 2001,
+    uiRAISED = 2002,
+    uiDESELECTITEM = 2100,
+    uiDELIMITER = 2101,
+    uiVISIBLEITEM = 2200,
+    uiDCLICKCOMMAND = 2201,
+    uiNUM_VISIBLEITEMS = 2700,
+    uiFILTERPATH = 2801,
+    uiFILTERPATTERN = 2802,
+    uiFILTERCOMMAND = 2803,
+    uiSHIFTHELPCOMMAND = 3101,
+    uiRGB_COLOUR = 3200,
+    uiX_POSITION = 3201,
+    uiY_POSITION = 3202,
+    uiDYNAMICHELP = 19971001,
+    uiSTATUSBARHELP = 19971002,
+    uiCLOSECOMMAND = 19980801,
+    uiACCELERATOR = 19981001,
+    uiVALTYPE_ERROR = 19981201,
+    uiRMBCOMMAND = 19990401,
+    uiSHIFTRMBCOMMAND = 19990402,
+    uiNEXTCOMMAND = 20000501,
+    uiVALTYPE_REFERENCE = 19981202,
+    uiVALTYPE_UPDATE = 19981203,
+};
+
+// The name of a widget kind; "UNKNOWN_TYPE" for any other code.
+UIUTIL_API const char* ui_decode(uiType t);
+// The name of a resource value kind; "uiVALTYPE_ERROR" for any other code.
+UIUTIL_API const char* ui_decode(uiValType v);
+// The docking side of a control bar: "LEFT" (0x1400), "TOP" (0x2800),
+// "RIGHT" (0x4100) or "BOTTOM" (0x8200); null for any other value.
+UIUTIL_API const char* ui_decode(unsigned int side);
+
+// The value kind whose name equals `name` exactly (case-sensitive);
+// uiVALTYPE_ERROR when there is none. `name` must not be null. Exported
+// under its plain, undecorated name.
+extern "C" UIUTIL_API uiValType ui_decode_uiValType(const char* name);
+
+// ---- Delimiters and user data ---------------------------------------------
+
+// How to quote a text: an opening and a closing text of one or two
+// characters each, given and reported as one string of two characters
+// (opening, closing) or four (two opening, two closing).
+class UIUTIL_API uiDelimiter {
+public:
+    // No delimiters.
+    uiDelimiter();
+    // No delimiters, then set_delimiters(s).
+    uiDelimiter(const char* s);
+    // As operator=.
+    uiDelimiter(const uiDelimiter& d);
+    ~uiDelimiter() {}
+
+    // Copies both texts; the copy reports the four-character form when d's
+    // closing text has two characters.
+    void operator=(const uiDelimiter& d);
+
+    // Null or "": no delimiters. Two characters: one opening and one closing
+    // character. Four characters: two of each. Any other length leaves the
+    // set unchanged.
+    void set_delimiters(const char* s);
+
+    // The set in the form it was given (two or four characters), or null
+    // when there are no delimiters. The text lives in one buffer shared by
+    // all delimiters that the next call overwrites: copy what you keep.
+    const char* get_delimiters() const;
+
+    // out = in between the opening and the closing text, in a new buffer.
+    // Delimiter characters that are white space are left out (a white-space
+    // first character leaves that side empty). Without delimiters, out
+    // shares in's text. The null string is delimited like the empty one.
+    // in and out may be the same string.
+    void delimit_string(const uiSaveString& in, uiSaveString& out) const;
+
+private:
+    char m_open[3];
+    char m_close[3];
+    int m_two_chars;
+};
+
+// The user data of a command: a string quoted with one delimiter set shared
+// by the whole class, by default a pair of double quotes.
+class UIUTIL_API uiUserData : public uiSaveString {
+public:
+    uiUserData(const char* s);
+    uiUserData(const uiSaveString& s);
+    uiUserData(const uiUserData& u);
+    virtual ~uiUserData();
+
+    void operator=(const uiUserData& u);
+
+    // The class-wide delimiter set.
+    static const uiDelimiter& delimiter();
+    // Makes d the class-wide set and returns the set in force before the
+    // call. The returned object is shared: the next call replaces its
+    // contents.
+    static const uiDelimiter& delimiter(const uiDelimiter& d);
+
+    static const utTypeID& ut_static_type();
+    virtual const utTypeID& ut_dynamic_type() const;
+    // Non-zero when t is the type record of uiUserData.
+    virtual int ut_is_kind_of(const utTypeID& t) const;
+
+    // The text between the class-wide delimiters; null or empty text and a
+    // set without delimiters give the text itself. The result is one object
+    // shared by all user data that the next call overwrites: copy what you
+    // keep.
+    virtual const uiSaveString& get_delimited() const;
+
+    // p itself when it is a kind of uiUserData (asked through its virtual
+    // ut_is_kind_of); null for null or another type.
+    static uiUserData* ut_dynamic_cast(const uiUserData* p);
+
+protected:
+    static uiDelimiter m_delimiter;
+    static utTypeID s_ut_type_id;
+};
+
+// ---- Commands --------------------------------------------------------------
+
+// The text of a command: a template (a command name, optionally holding the
+// placeholders "%s" for the value and "%u" for the user data) with the value
+// quoted by a given delimiter and the user data quoted by the class-wide
+// delimiter of uiUserData. The composing constructors end the text with a
+// carriage return while the class-wide flag the_cr_add_flag (initially 1) is
+// non-zero; derive from uiCommand to change it.
+//
+// The force flag of the composing operations makes an empty or null value
+// count: it is still quoted and added.
+class UIUTIL_API uiCommand : public uiSaveString {
+public:
+    // The null string.
+    uiCommand();
+    uiCommand(const uiCommand& c);
+    // Shares text, then appends the carriage return.
+    uiCommand(const uiSaveString& text);
+    // name with the value put in by replace("%s", value, d, force), then the
+    // carriage return.
+    uiCommand(const uiSaveString& name, const uiSaveString& value, const uiDelimiter& d, int force);
+    // name with value and user data put in by replace_value_and_userdata,
+    // then the carriage return. A null user-data pointer stands for null user
+    // data. Mind the argument order, unlike the four-argument form.
+    uiCommand(const uiSaveString& name, const uiDelimiter& d, const uiSaveString& value,
+              const uiUserData* user_data, int force);
+    virtual ~uiCommand();
+
+    void operator=(const uiCommand& c);
+
+    // Replaces every occurrence of placeholder (non-empty) by the value
+    // quoted with d. When there is none, appends the quoted value after a
+    // blank. Here only force == 1 forces.
+    void replace(const uiSaveString& placeholder, const uiSaveString& value, const uiDelimiter& d,
+                 int force);
+    // Replaces "%s" by the value quoted with d and, in the same pass, "%u" by
+    // the user data quoted with the class-wide delimiter. When the text holds
+    // no "%s", appends the quoted value after a blank; the user data is never
+    // appended. Any non-zero force forces (the value only).
+    void replace_value_and_userdata(const uiSaveString& value, const uiUserData& user_data,
+                                    const uiDelimiter& d, int force);
+
+protected:
+    // Replaces the occurrences of p1 by r1 and of p2 by r2 in one pass from
+    // left to right (p2 wins where both start at the same place; a null
+    // replacement removes). Answers bit 0 when p1 was found and bit 1 when p2
+    // was; with neither the text is unchanged. An empty or null placeholder
+    // is never searched for.
+    int replace_chars(const char* p1, const char* r1, const char* p2, const char* r2);
+
+    static int the_cr_add_flag;
+};
+
+// ---- Events and info objects ----------------------------------------------
+
+// An empty polymorphic base for information objects.
+class UIUTIL_API uiInfo {
+public:
+    uiInfo();
+    virtual ~uiInfo();
+};
+
+// The root of the event classes. Each class of the family has its own type
+// record and a tested downcast; a class's ut_is_kind_of compares its own
+// record and then asks its base's.
+class UIUTIL_API uiEvent {
+public:
+    uiEvent();
+
+    static const utTypeID& ut_static_type();
+    virtual const utTypeID& ut_dynamic_type() const;
+    // Non-zero when t is the type record of uiEvent.
+    virtual int ut_is_kind_of(const utTypeID& t) const;
+    virtual ~uiEvent();
+
+    // e itself when it is a kind of uiEvent; null for null or another type.
+    static uiEvent* ut_dynamic_cast(const uiEvent* e);
+
+protected:
+    static utTypeID s_ut_type_id;
+};
+
+// An event known by its name.
+class UIUTIL_API uiSystemEvent : public uiEvent {
+public:
+    // Shares name's text.
+    uiSystemEvent(const uiSaveString& name);
+
+    static const utTypeID& ut_static_type();
+    const utTypeID& ut_dynamic_type() const override;
+    // 1 when t is the record of uiSystemEvent or of uiEvent, else 0.
+    int ut_is_kind_of(const utTypeID& t) const override;
+    ~uiSystemEvent() override;
+
+    // The event's name (shares the text it was made from).
+    const uiSaveString& name() const { return m_name; }
+
+    // e as a uiSystemEvent when it is a kind of uiSystemEvent; null for null
+    // or another type.
+    static uiSystemEvent* ut_dynamic_cast(const uiEvent* e);
+
+protected:
+    static utTypeID s_ut_type_id;
+
+private:
+    uiSaveString m_name;
+};
