@@ -8,9 +8,13 @@ void ui_report_warning(const char* file, int line, const char* message) {
              file, line);
 }
 
-int mca_strlen(const char* s) { return static_cast<int>(std::strlen(s)); }
+int mca_strlen(const char* s) {
+    return static_cast<int>(std::strlen(s));
+}
 
-int mca_ptrdiff(int d) { return d; }
+int mca_ptrdiff(int d) {
+    return d;
+}
 
 #if !defined(__CORRECT_ISO_CPP_STRING_H_PROTO)
 char* strstr(char* haystack, const char* needle) {

@@ -94,7 +94,9 @@ void uiSaveString::operator=(const uiSaveString& other) {
     }
 }
 
-int uiSaveString::empty() const { return (!m_string || m_string[0] == '\0') ? 1 : 0; }
+int uiSaveString::empty() const {
+    return (!m_string || m_string[0] == '\0') ? 1 : 0;
+}
 
 char uiSaveString::operator[](int i) const {
     return (i >= 0 && i < m_length) ? m_string[i] : '\0';
@@ -108,7 +110,9 @@ int uiSaveString::operator==(const char* s) const {
     return std::strcmp(m_string, s) == 0 ? 1 : 0;
 }
 
-int uiSaveString::operator==(const uiSaveString& other) const { return *this == other.m_string; }
+int uiSaveString::operator==(const uiSaveString& other) const {
+    return *this == other.m_string;
+}
 
 uiSaveString uiSaveString::operator+(const char* s) const {
     if (!s || *s == '\0')

@@ -29,10 +29,14 @@ uiutil_internal::LoadTraceMark::LoadTraceMark(const char* name) : m_name(name) {
     record('+', m_name);
 }
 
-uiutil_internal::LoadTraceMark::~LoadTraceMark() { record('-', m_name); }
+uiutil_internal::LoadTraceMark::~LoadTraceMark() {
+    record('-', m_name);
+}
 
 const char* ui_load_trace_event(int i) {
     return (i >= 0 && i < g_event_count) ? g_events[i] : nullptr;
 }
 
-void ui_set_load_trace_sink(ui_load_trace_sink sink) { g_sink = sink; }
+void ui_set_load_trace_sink(ui_load_trace_sink sink) {
+    g_sink = sink;
+}

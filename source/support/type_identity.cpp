@@ -10,11 +10,17 @@ utTypeID::utTypeID(utTypeMaker maker, const char* name) : m_maker(maker), m_name
     std::memcpy(m_name, text, n + 1);
 }
 
-utTypeID::~utTypeID() { delete[] m_name; }
+utTypeID::~utTypeID() {
+    delete[] m_name;
+}
 
-const char* utTypeID::name() const { return m_name; }
+const char* utTypeID::name() const {
+    return m_name;
+}
 
-utTypeMaker utTypeID::maker() const { return m_maker; }
+utTypeMaker utTypeID::maker() const {
+    return m_maker;
+}
 
 int utTypeID::is_same_type(const utTypeID& other) const {
     return (this == &other || std::strcmp(m_name, other.m_name) == 0) ? 1 : 0;

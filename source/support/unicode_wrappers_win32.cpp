@@ -46,8 +46,8 @@ LONG RegQueryValueU(HKEY key, const char* subkey, char* value, LONG* size) {
     // Room for as many wide characters as the caller has bytes.
     std::wstring wide_value(static_cast<std::size_t>(*size), L'\0');
     LONG wide_bytes = static_cast<LONG>(wide_value.size() * sizeof(wchar_t));
-    const LONG status = RegQueryValueW(key, subkey ? wide_subkey.c_str() : nullptr,
-                                       &wide_value[0], &wide_bytes);
+    const LONG status =
+        RegQueryValueW(key, subkey ? wide_subkey.c_str() : nullptr, &wide_value[0], &wide_bytes);
     if (status != ERROR_SUCCESS)
         return status;
     const int written = WideCharToMultiByte(CP_THREAD_ACP, 0, wide_value.c_str(), -1, value,

@@ -7,7 +7,9 @@
 
 namespace {
 
-const char* text(const uiSaveString& s) { return s; }
+const char* text(const uiSaveString& s) {
+    return s;
+}
 
 TEST(SharedString, NullAndEmptyAreDistinct) {
     uiSaveString by_default;

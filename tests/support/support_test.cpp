@@ -6,7 +6,9 @@
 
 namespace {
 
-void capture(const char* text, void* context) { *static_cast<std::string*>(context) += text; }
+void capture(const char* text, void* context) {
+    *static_cast<std::string*>(context) += text;
+}
 
 struct CapturedOutput {
     std::string text;

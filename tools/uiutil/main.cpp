@@ -23,10 +23,18 @@ std::string visible(const char* text) {
     std::string out;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         switch (*p) {
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\\': out += "\\\\"; break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
         default:
             if (*p < 0x20 || *p == 0x7F) {
                 char hex[8];
@@ -68,8 +76,9 @@ int run_demo(int, char**) {
     return 0;
 }
 
-tool::RegisterSubcommand demo_command(
-    {"demo", "demo", "walk through what the library does on built-in samples", run_demo});
+tool::RegisterSubcommand demo_command({"demo", "demo",
+                                       "walk through what the library does on built-in samples",
+                                       run_demo});
 
 } // namespace
 
