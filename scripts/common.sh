@@ -45,10 +45,11 @@ stop_wine() {
 build_windows() {
   local dir=$1
   if [ ! -f "$dir/build.ninja" ]; then
+    mkdir -p "$dir"
     cmake -S "$root_dir" -B "$dir" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$root_dir/cmake/mingw-x86_64.cmake" \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$dir.configure.log" 2>&1 ||
-      { cat "$dir.configure.log"; return 1; }
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$dir/configure.log" 2>&1 ||
+      { cat "$dir/configure.log"; return 1; }
   fi
   cmake --build "$dir" -j"$jobs"
 }
