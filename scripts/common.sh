@@ -8,6 +8,7 @@ required_packages=(
   cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
   locales libcanberra-dev
+  clang libclang-rt-14-dev clang-tidy cppcheck valgrind
 )
 
 # Installs whatever of the given packages is missing (only when run as root;
