@@ -10,8 +10,9 @@
 
 // ---- Widget and resource vocabularies -------------------------------------
 
-// Widget kinds. The names are also the texts ui_decode answers.
-enum uiType {
+// Widget kinds. The names are also the texts ui_decode answers. Both
+// vocabularies are int-based, so any code converts to them and decodes.
+enum uiType : int {
     uiNONE = 1800,
     uiARROWBUTTON = 1801,
     uiCOMBOBOX = 1803,
@@ -92,7 +93,7 @@ enum uiType {
 // not known; uiVALTYPE_REFERENCE and uiVALTYPE_UPDATE are the reserved kinds
 // of resources and have no name of their own (they decode as
 // "uiVALTYPE_ERROR").
-enum uiValType {
+enum uiValType : int {
     uiCURRENT = 1800,
     uiDEFAULT = 1801,
     uiSTORED = 1802,
