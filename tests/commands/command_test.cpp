@@ -21,22 +21,15 @@ std::string text_of(const uiSaveString& s) {
 
 // Writes an expected text for other quotes: < > stand for the value's
 // delimiters, [ ] for the user data's.
-std::string quoted(std::string text, const std::string& value_quotes,
-                   const std::string& user_quotes) {
+std::string quoted(std::string text, const std::string& value, const std::string& user) {
+    const std::string from = "<>[]", to = value + user;
     for (char& c : text) {
-        if (c == '<')
-            c = value_quotes[0];
-        else if (c == '>')
-            c = value_quotes[1];
-        else if (c == '[')
-            c = user_quotes[0];
-        else if (c == ']')
-            c = user_quotes[1];
+        const std::size_t k = from.find(c);
+        if (k != std::string::npos)
+            c = to[k];
     }
     return text;
 }
-
-const uiSaveString kNull;
 
 // Each test starts with the carriage-return flag 1 and the user-data
 // delimiter "[]", and restores both.
@@ -121,14 +114,6 @@ INSTANTIATE_TEST_SUITE_P(Quotes, CommandTest, ::testing::Values("<>", "\"\""),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param[0] == '<' ? "Angle" : "Double");
                          });
-
-TEST_F(CommandTest, WithoutDelimitersValuesGoInBare) {
-    const uiDelimiter none;
-    EXPECT_EQ(text_of(uiCommand(uiSaveString("open"), uiSaveString("f"), none, 0)), "open f\r");
-    EXPECT_EQ(text_of(uiCommand(uiSaveString("open"), uiSaveString(""), none, 1)), "open\r");
-    EXPECT_EQ(text_of(uiCommand(uiSaveString("open"), none, uiSaveString(""), nullptr, 1)),
-              "open\r");
-}
 
 TEST_F(CommandTest, CarriageReturnFlag) {
     const uiDelimiter d("<>");
