@@ -4,6 +4,8 @@
 // type identity.
 #pragma once
 
+#include <cstdint>
+#include <uiutil/containers.h>
 #include <uiutil/export.h>
 #include <uiutil/strings.h>
 #include <uiutil/support.h>
@@ -352,4 +354,118 @@ protected:
 
 private:
     uiSaveString m_name;
+};
+
+// ---- Resources --------------------------------------------------------------
+
+// Codes of update resources. The library stores and compares them as ints
+// without interpreting them (any int converts); the one code it sets itself
+// is uiUPDATE_COPIED, carried by a resource made by the protected copy
+// constructor.
+enum uiUpdate : int { uiUPDATE_COPIED = 1802 };
+
+// A resource: a value kind and a value text (a value resource), or an update
+// code (kind uiVALTYPE_UPDATE). A value resource owns a heap copy of its text;
+// one of kind uiVALTYPE_REFERENCE points at a string owned elsewhere (no
+// operation of the library makes one).
+class UIUTIL_API uiResource {
+public:
+    // A value resource holding a copy that shares value's text (null stays
+    // null). The reserved kinds uiVALTYPE_REFERENCE and uiVALTYPE_UPDATE are
+    // not value kinds: given one, the resource reports an assertion failure
+    // and takes the kind uiVALTYPE_ERROR, so its string is still released.
+    uiResource(const uiSaveString& value, uiValType type);
+    // An update resource with the code u.
+    explicit uiResource(uiUpdate u);
+    // Releases an owned string.
+    ~uiResource();
+
+    // 0 for the reserved kinds, 1 for a value resource.
+    int is_resource() const;
+    uiValType type() const { return m_type; }
+    // The update code; meaningful for update resources only.
+    uiUpdate reset_option() const;
+    // The value text; for an update resource a shared, constant null string.
+    const uiSaveString& value() const;
+    // Sets the value text (for kind uiVALTYPE_REFERENCE the foreign string
+    // changes); ignored by an update resource.
+    void value(const uiSaveString& v);
+
+protected:
+    // Ignores its source: an update resource with the code uiUPDATE_COPIED.
+    uiResource(const uiResource&);
+    // Takes r's kind and value: a new copy of r's text for a value resource,
+    // the same referenced string or update code otherwise.
+    void operator=(const uiResource& r);
+
+private:
+    uiValType m_type;
+    union Value {
+        uiSaveString* string; // value resources and uiVALTYPE_REFERENCE
+        std::intptr_t update; // uiVALTYPE_UPDATE
+    } m_value;
+};
+
+class uiResourceListIter;
+class uiResourceListCursor;
+
+// An ordered list that owns its resources and skips a new resource equal to
+// its first one. Not copyable.
+class UIUTIL_API uiResourceList {
+public:
+    uiResourceList();
+    uiResourceList(const uiResourceList&) = delete;
+    uiResourceList& operator=(const uiResourceList&) = delete;
+
+    // Appends an update resource, unless the first resource is an update
+    // resource with the code u.
+    virtual void add_uiResource(uiUpdate u);
+    // Appends a value resource, unless the first resource has this kind and
+    // an equal value (two null strings are equal, null and empty are not).
+    virtual void add_uiResource(const uiSaveString& value, uiValType type);
+    // Destroys every resource.
+    virtual ~uiResourceList();
+
+    int empty() const;
+    int size() const;
+    // A cursor (iterator) at the undefined position.
+    uiResourceListCursor get_cursor();
+    uiResourceListIter get_iter() const;
+
+private:
+    friend class uiResourceListIter;
+    uiResourcecoDListPrgcoPrgcoDList m_list;
+};
+
+// Walks a resource list. From the undefined position `++` goes to the first
+// resource and `--` to the last; stepping past either end returns 0 and
+// stands on the undefined position again. Must not outlive its list.
+class UIUTIL_API uiResourceListIter {
+public:
+    uiResourceListIter(const uiResourceList& l);
+    uiResourceListIter(const uiResourceListIter& i);
+    ~uiResourceListIter();
+
+    int operator++();
+    int operator--();
+    void reset();
+    // The resource it stands on. At the undefined position this is reported
+    // as an assertion failure and the answer is a scratch update resource
+    // that belongs to no list.
+    const uiResource& operator()() const;
+    int size() const;
+
+protected:
+    uiResourcecoDListPrgcoPrgcoDListBcoIterator m_iter;
+};
+
+// An iterator with write access to the resource it stands on.
+class UIUTIL_API uiResourceListCursor : public uiResourceListIter {
+public:
+    uiResourceListCursor(uiResourceList& l);
+    uiResourceListCursor(const uiResourceListCursor& c);
+    ~uiResourceListCursor();
+
+    using uiResourceListIter::operator();
+    uiResource& operator()();
 };
