@@ -26,11 +26,42 @@ UIUTIL_API HACCEL CreateAcceleratorTableW(LPACCEL entries, int count);
 UIUTIL_API BOOL DestroyAcceleratorTable(HACCEL table);
 UIUTIL_API int CopyAcceleratorTableW(HACCEL table, LPACCEL entries, int size);
 
-// Virtual-key codes of the keys an accelerator text can name directly.
+// Virtual-key codes of the keys an accelerator text can name directly: the
+// numeric keypad digits and the function keys. Letter and digit keys use
+// their upper-case character codes.
 #define VK_NUMPAD0 0x60
+#define VK_NUMPAD1 0x61
+#define VK_NUMPAD2 0x62
+#define VK_NUMPAD3 0x63
+#define VK_NUMPAD4 0x64
+#define VK_NUMPAD5 0x65
+#define VK_NUMPAD6 0x66
+#define VK_NUMPAD7 0x67
+#define VK_NUMPAD8 0x68
 #define VK_NUMPAD9 0x69
 #define VK_F1 0x70
+#define VK_F2 0x71
+#define VK_F3 0x72
+#define VK_F4 0x73
+#define VK_F5 0x74
+#define VK_F6 0x75
+#define VK_F7 0x76
+#define VK_F8 0x77
+#define VK_F9 0x78
+#define VK_F10 0x79
+#define VK_F11 0x7A
 #define VK_F12 0x7B
+#define VK_F13 0x7C
+#define VK_F14 0x7D
+#define VK_F15 0x7E
+#define VK_F16 0x7F
+#define VK_F17 0x80
+#define VK_F18 0x81
+#define VK_F19 0x82
+#define VK_F20 0x83
+#define VK_F21 0x84
+#define VK_F22 0x85
+#define VK_F23 0x86
 #define VK_F24 0x87
 
 #endif // !_WIN32
