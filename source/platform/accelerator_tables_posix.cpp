@@ -11,11 +11,12 @@ namespace {
 
 using Records = std::vector<ACCEL>;
 
-// Live tables by handle value. A function-local object, so that tables can
-// be made from other libraries' load-time code too.
+// Live tables by handle value. Built on first use and never destroyed, so
+// that static objects of any library can make and destroy tables while the
+// process starts and ends.
 std::map<std::uintptr_t, Records>& live_tables() {
-    static std::map<std::uintptr_t, Records> tables;
-    return tables;
+    static auto* tables = new std::map<std::uintptr_t, Records>;
+    return *tables;
 }
 
 // Handle values advance by 4 from a start that no small integer or null
