@@ -1,4 +1,148 @@
-// Placeholder: declarations arrive with the subsystem.
+// The pattern engine: a regular-expression compiler to a byte program, a
+// backtracking matcher with ten registers, and a fastmap-driven search.
+//
+// Pattern syntax (only `$ * + ? . [ \ ^` can be special):
+//   .  [...]  [^...]    any character but newline; a set; its complement
+//   *  +  ?             repeat the last atom (0 or more, 1 or more, 0 or 1)
+//   ^  $                line start (no atom before it in the branch); line
+//                       end (last character, or followed by \) or \|)
+//   \( \)  \|           group (numbered 1, 2, ... by their \(); alternation
+//   \1 .. \9            back-reference to a closed group
+//   \` \'               subject start, subject end
+//   \< \> \b \B         word start, word end, word boundary, not a boundary
+//   \w \W               a word character (letter or digit), a non-word one
+//   \c                  any other c is that character as a literal
+//
+// Choices this engine makes where the format leaves room:
+// - Register numbers outside 0..9: get_register answers the null string and
+//   has_register 0.
+// - A back-reference to a group that has no complete recording on the path
+//   being matched (its start or end never noted in this call, or its start
+//   noted after its end) fails; it never reads outside the subject.
+// - A loop iteration that consumed nothing ends the loop: matching carries on
+//   after the loop instead of repeating the same iteration forever.
+// - A jump in the program reaches at most 32,767 bytes; a pattern whose loop
+//   body or branch is longer is refused with uiPatternTooBig.
+// - m_reserved has no role; it is kept for layout.
+//
+// Not thread-safe: a pattern rewrites its own program while matching, and the
+// word-character table, the live-pattern count and the result string of
+// get_register are shared without locks. Use from one thread at a time.
 #pragma once
 
+#include <uiutil/export.h>
 #include <uiutil/strings.h>
+
+// The outcome of compiling a pattern. error_string gives the texts.
+enum uiPatternError {
+    uiPatternNoError = 0,
+    uiPatternNullOrEmpty = 1,
+    uiPatternNoMemory = 2,
+    uiPatternInvalid = 3,
+    uiPatternUnmatchedOpen = 4,
+    uiPatternUnmatchedClose = 5,
+    uiPatternEndedTooSoon = 6,
+    uiPatternTooDeep = 7,
+    uiPatternTooBig = 8,
+    uiPatternNoSyntaxTable = 9,
+    uiPatternCannotCopy = 10
+};
+
+namespace uiutil_internal {
+struct PatternAccel;
+}
+
+class UIUTIL_API uiPattern {
+public:
+    // The compiled program and its fastmap.
+    class UIUTIL_API PatternBuffer {
+    public:
+        PatternBuffer();
+        ~PatternBuffer();
+
+        char* code;         // the program: its first `length` bytes
+        int capacity;       // bytes allocated for code
+        int length;         // bytes of code in use
+        char* fastmap;      // 256 entries: 1 when a match may begin with that byte
+        char* translate;    // null, or 256 bytes each character is mapped through
+        char fastmap_valid; // 1 when fastmap and empty_match describe the program
+        char empty_match;   // 0, 1 (try every position) or 2 (also line ends)
+
+    private:
+        PatternBuffer(const PatternBuffer&);
+        void operator=(const PatternBuffer&);
+    };
+
+    // Register 0 is the whole match, 1..9 the groups; -99 marks an unset one.
+    class UIUTIL_API PatternRegisters {
+    public:
+        int start[10];
+        int end[10];
+    };
+
+    // Compiles `pattern`; the outcome is available from error().
+    uiPattern(const uiSaveString& pattern);
+    // Compiles `pattern` with a 256-byte translation table (copied; null for
+    // none). Pattern and subject characters are compared after translation,
+    // so a table mapping upper to lower case makes matching caseless.
+    uiPattern(const uiSaveString& pattern, const unsigned char* translate);
+    ~uiPattern();
+
+    // 1 when the pattern matches somewhere in subject (leftmost match first),
+    // else 0. Keeps the subject for get_register.
+    int match(const uiSaveString& subject);
+    // The text of register n of the last successful match; the null string
+    // when the register is unset or empty, or n is outside 0..9. The result is
+    // one library-wide string, replaced by the next call: copy it to keep it.
+    const uiSaveString& get_register(int n) const;
+    // 1 when register n (0..9) holds a start and an end, else 0.
+    int has_register(int n) const;
+
+    // The compile result of the constructor.
+    uiPatternError error() const { return m_error; }
+    // error_string of error().
+    const char* error_text() const { return error_string(m_error); }
+    // The pattern text as given.
+    const uiSaveString& pattern() const { return m_pattern; }
+    // The compiled program and fastmap, read-only.
+    const PatternBuffer& buffer() const { return m_buffer; }
+    // The registers of the last match.
+    const PatternRegisters& registers() const { return m_registers; }
+    // Installs a 256-byte translation table (copied; null removes it) and
+    // compiles the pattern again under it, so that the pattern's own
+    // characters are translated as well. Returns the new compile result.
+    uiPatternError set_translate(const unsigned char* table);
+
+protected:
+    static uiPatternError compile(const char* pattern, int size, PatternBuffer* buffer);
+    static const char* error_string(uiPatternError error);
+    static void store_jump(char* at, char opcode, char* target);
+    static void insert_jump(char opcode, char* at, char* target, char* end);
+    static void initsyntaxtable();
+
+    static int re_match_2(PatternBuffer* buffer, char* string1, int size1, char* string2, int size2,
+                          int pos, PatternRegisters* registers, int mstop);
+    static int bcmp_translate(char* s1, char* s2, int len, unsigned char* translate);
+
+    int search(const char* text, int size);
+    static void compile_fastmap(PatternBuffer* buffer);
+
+    // The word-character table, shared by all live patterns.
+    static char* syntaxtable;
+
+    uiPatternError m_error;
+    uiSaveString m_pattern;
+    uiSaveString m_subject;
+    int m_reserved;
+    PatternBuffer m_buffer;
+    PatternRegisters m_registers;
+
+private:
+    uiPattern(const uiPattern&);
+    void operator=(const uiPattern&);
+    void construct(const unsigned char* translate);
+
+    // Private search acceleration derived from the program (never changes an
+    // observable result); built beside the fastmap.
+    uiutil_internal::PatternAccel* m_accel;
+};

@@ -1,0 +1,417 @@
+// The backtracking matcher and its helpers.
+#include "program.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <uiutil/pattern.h>
+
+namespace uiutil_internal {
+
+unsigned long loop_rewrites = 0;
+
+int pending_loop_jumps(const unsigned char* code, int length) {
+    int count = 0;
+    for (const unsigned char* p = code; p < code + length; p += instruction_size(p)) {
+        count += *p == op_loop_jump;
+    }
+    return count;
+}
+
+} // namespace uiutil_internal
+
+using namespace uiutil_internal;
+
+namespace {
+
+// A resume point: where to continue (null for an empty point) and from which
+// subject position, plus the offset of the instruction that recorded it, by
+// which a loop finds the point its current pass began with.
+struct ResumePoint {
+    const unsigned char* resume;
+    int position;
+    int owner;
+};
+
+// The failure stack: 64 points in place, doubling on the heap beyond that.
+class FailureStack {
+public:
+    FailureStack() : m_points(m_local), m_size(0), m_capacity(64) {}
+    ~FailureStack() {
+        if (m_points != m_local) {
+            std::free(m_points);
+        }
+    }
+    FailureStack(const FailureStack&) = delete;
+    void operator=(const FailureStack&) = delete;
+
+    void push(const unsigned char* resume, int position, int owner) {
+        if (m_size == m_capacity) {
+            grow();
+        }
+        m_points[m_size++] = {resume, position, owner};
+    }
+    bool empty() const { return m_size == 0; }
+    int size() const { return m_size; }
+    ResumePoint& at(int i) { return m_points[i]; }
+    void drop() {
+        if (m_size > 0) {
+            --m_size;
+        }
+    }
+    ResumePoint pop() { return m_points[--m_size]; }
+
+private:
+    void grow() {
+        int capacity = m_capacity * 2;
+        void* memory = std::malloc(sizeof(ResumePoint) * capacity);
+        if (!memory) {
+            throw std::bad_alloc();
+        }
+        ResumePoint* points = static_cast<ResumePoint*>(memory);
+        std::memcpy(points, m_points, sizeof(ResumePoint) * m_size);
+        if (m_points != m_local) {
+            std::free(m_points);
+        }
+        m_points = points;
+        m_capacity = capacity;
+    }
+
+    ResumePoint m_local[64];
+    ResumePoint* m_points;
+    int m_size;
+    int m_capacity;
+};
+
+// Whether the loop body between `body` and `loop_jump` can leave a resume
+// point of its own behind (it holds an alternation or a repetition).
+bool body_may_push(const unsigned char* body, const unsigned char* loop_jump) {
+    for (const unsigned char* p = body; p < loop_jump; p += instruction_size(p)) {
+        if (*p >= op_jump && *p <= op_dummy_jump) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Decides what the op_loop_jump at p becomes. op_pop_jump drops the newest
+// resume point each pass, which is sound only when that point is the loop's
+// own (the body pushes nothing) and giving up "leave the loop before this
+// pass" loses nothing: the continuation needs a character the body's first
+// instruction refuses, or the program ends right after the loop.
+unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
+                           const unsigned char* translate) {
+    const unsigned char* q = p + 3;
+    if (q == end) {
+        return op_pop_jump;
+    }
+    const unsigned char* push = jump_target(p);
+    const unsigned char* body = push + 3;
+    unsigned c;
+    if (*q == op_exact && q[1] > 0) {
+        c = q[2];
+    } else if (*q == op_line_end) {
+        // op_line_end tests the raw character; compare it as the body would.
+        c = translate ? translate[newline] : newline;
+    } else {
+        return op_jump;
+    }
+    bool refuses = false;
+    if (*body == op_exact && body[1] > 0) {
+        refuses = body[2] != c;
+    } else if (*body == op_char_set) {
+        refuses = !set_has(body, c);
+    } else if (*body == op_char_set_not) {
+        refuses = set_has(body, c);
+    }
+    if (!refuses || body_may_push(body, p)) {
+        return op_jump;
+    }
+    return op_pop_jump;
+}
+
+struct Subject {
+    const unsigned char* text;
+    int size; // the joined subject's length
+    int stop; // characters at or beyond stop are never consumed
+};
+
+class Matcher {
+public:
+    Matcher(uiPattern::PatternBuffer* buffer, const Subject& subject, const char* word_table)
+        : m_code(reinterpret_cast<unsigned char*>(buffer->code)), m_end(m_code + buffer->length),
+          m_translate(reinterpret_cast<const unsigned char*>(buffer->translate)), m_s(subject.text),
+          m_size(subject.size), m_stop(subject.stop), m_word(word_table) {}
+
+    int run(int pos, uiPattern::PatternRegisters* registers);
+
+private:
+    unsigned char tr(unsigned char c) const { return m_translate ? m_translate[c] : c; }
+    bool word(int i) const { return m_word[m_s[i]] != 0; }
+    bool backref(int n, int& d) const;
+    // Handles a jump back to a loop's op_push_alternative: when the pass that
+    // just ended consumed nothing, returns true (the loop must end).
+    bool empty_pass(const unsigned char* push, int d);
+
+    unsigned char* m_code;
+    const unsigned char* m_end;
+    const unsigned char* m_translate;
+    const unsigned char* m_s;
+    int m_size;
+    int m_stop;
+    const char* m_word;
+    FailureStack m_stack;
+    int m_start[10];
+    int m_finish[10];
+};
+
+bool Matcher::backref(int n, int& d) const {
+    if (n > 9) {
+        return true;
+    }
+    int start = m_start[n];
+    int finish = m_finish[n];
+    // A group with no complete recording on this path has no text to repeat.
+    if (start == unset_register || finish == unset_register || start > finish) {
+        return false;
+    }
+    int length = finish - start;
+    if (length > m_stop - d) {
+        return false;
+    }
+    if (m_translate) {
+        for (int i = 0; i < length; ++i) {
+            if (m_translate[m_s[start + i]] != m_translate[m_s[d + i]]) {
+                return false;
+            }
+        }
+    } else if (std::memcmp(m_s + start, m_s + d, length) != 0) {
+        return false;
+    }
+    d += length;
+    return true;
+}
+
+bool Matcher::empty_pass(const unsigned char* push, int d) {
+    int loop_owner = static_cast<int>(push - m_code);
+    int first_pass_owner = loop_owner - 3; // op_dummy_jump of a `+` loop
+    bool has_dummy = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
+                     jump_target(m_code + first_pass_owner) == push + 3;
+    for (int i = m_stack.size() - 1; i >= 0; --i) {
+        const ResumePoint& point = m_stack.at(i);
+        if (point.owner == loop_owner || (has_dummy && point.owner == first_pass_owner)) {
+            return point.position == d;
+        }
+    }
+    return false;
+}
+
+int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
+    for (int i = 0; i < 10; ++i) {
+        m_start[i] = unset_register;
+        m_finish[i] = unset_register;
+    }
+    const unsigned char* pc = m_code;
+    int d = pos;
+    for (;;) {
+        if (pc >= m_end) {
+            if (registers) {
+                registers->start[0] = pos;
+                registers->end[0] = d;
+                for (int i = 1; i < 10; ++i) {
+                    bool set = m_start[i] != unset_register && m_finish[i] != unset_register;
+                    registers->start[i] = set ? m_start[i] : unset_register;
+                    registers->end[i] = set ? m_finish[i] : unset_register;
+                }
+            }
+            return d - pos;
+        }
+        bool ok = true;
+        switch (*pc) {
+        case op_exact: {
+            int n = pc[1];
+            const unsigned char* bytes = pc + 2;
+            if (n > m_stop - d) {
+                ok = false;
+            } else if (m_translate) {
+                for (int i = 0; i < n && ok; ++i) {
+                    ok = m_translate[m_s[d + i]] == bytes[i];
+                }
+            } else {
+                ok = n == 0 || (m_s[d] == bytes[0] && std::memcmp(m_s + d, bytes, n) == 0);
+            }
+            d += n;
+            pc += 2 + n;
+            break;
+        }
+        case op_line_start:
+            ok = d == 0 || m_s[d - 1] == newline;
+            ++pc;
+            break;
+        case op_line_end:
+            ok = d == m_size || m_s[d] == newline;
+            ++pc;
+            break;
+        case op_push_alternative:
+            m_stack.push(jump_target(pc), d, static_cast<int>(pc - m_code));
+            pc += 3;
+            break;
+        case op_dummy_jump:
+            m_stack.push(nullptr, d, static_cast<int>(pc - m_code));
+            pc = jump_target(pc);
+            break;
+        case op_loop_jump:
+            *const_cast<unsigned char*>(pc) = loop_rewrite(pc, m_end, m_translate);
+            ++loop_rewrites;
+            continue; // run it as what it has become
+        case op_jump:
+        case op_pop_jump: {
+            const unsigned char* target = jump_target(pc);
+            bool loop = target < pc && *target == op_push_alternative;
+            if (loop && empty_pass(target, d)) {
+                // The pass consumed nothing: another one would do the same.
+                if (*pc == op_pop_jump) {
+                    m_stack.drop();
+                }
+                pc += 3;
+                break;
+            }
+            if (*pc == op_pop_jump) {
+                m_stack.drop();
+            }
+            pc = target;
+            break;
+        }
+        case op_any_char:
+            ok = d < m_stop && tr(m_s[d]) != newline;
+            ++d;
+            ++pc;
+            break;
+        case op_char_set:
+        case op_char_set_not:
+            ok = d < m_stop && set_has(pc, tr(m_s[d])) == (*pc == op_char_set);
+            ++d;
+            pc += 2 + pc[1];
+            break;
+        case op_group_start:
+            if (pc[1] < 10) {
+                m_start[pc[1]] = d;
+            }
+            pc += 2;
+            break;
+        case op_group_end:
+            if (pc[1] < 10) {
+                m_finish[pc[1]] = d;
+            }
+            pc += 2;
+            break;
+        case op_backref:
+            ok = backref(pc[1], d);
+            pc += 2;
+            break;
+        case op_buffer_start:
+            ok = d == 0;
+            ++pc;
+            break;
+        case op_buffer_end:
+            ok = d == m_size;
+            ++pc;
+            break;
+        case op_word_char:
+            ok = d < m_stop && word(d);
+            ++d;
+            ++pc;
+            break;
+        case op_not_word_char:
+            ok = d < m_stop && !word(d);
+            ++d;
+            ++pc;
+            break;
+        case op_word_start:
+            ok = d < m_size && word(d) && (d == 0 || !word(d - 1));
+            ++pc;
+            break;
+        case op_word_end:
+            ok = d > 0 && word(d - 1) && (d == m_size || !word(d));
+            ++pc;
+            break;
+        case op_word_bound:
+            ok = d == 0 || d == m_size || word(d - 1) != word(d);
+            ++pc;
+            break;
+        case op_not_word_bound:
+            ok = d != 0 && d != m_size && word(d - 1) == word(d);
+            ++pc;
+            break;
+        default:
+            ++pc;
+            break;
+        }
+        if (ok) {
+            continue;
+        }
+        // Fail: resume at the newest live point.
+        for (;;) {
+            if (m_stack.empty()) {
+                return -1;
+            }
+            ResumePoint point = m_stack.pop();
+            if (point.resume) {
+                pc = point.resume;
+                d = point.position;
+                break;
+            }
+        }
+    }
+}
+
+// The word-character table to use when no pattern is alive to own one.
+const char* word_table(const char* shared) {
+    static char fallback[256];
+    if (shared) {
+        return shared;
+    }
+    for (int c = 0; c < 256; ++c) {
+        fallback[c] = std::isalnum(c) ? 1 : 0;
+    }
+    return fallback;
+}
+
+} // namespace
+
+int uiPattern::re_match_2(PatternBuffer* buffer, char* string1, int size1, char* string2, int size2,
+                          int pos, PatternRegisters* registers, int mstop) {
+    if (size1 < 0 || size2 < 0 || (size1 > 0 && !string1) || (size2 > 0 && !string2)) {
+        return -1;
+    }
+    int size = size1 + size2;
+    if (pos < 0 || pos > size) {
+        return -1;
+    }
+    int stop = mstop < 0 ? 0 : (mstop > size ? size : mstop);
+    std::string joined;
+    const char* text = string1;
+    if (size2 > 0) {
+        // The two halves behave as one text; matching a copy of both keeps
+        // the inner loop free of half switching.
+        joined.assign(string1 ? string1 : "", size1);
+        joined.append(string2, size2);
+        text = joined.data();
+    }
+    static const char nothing = 0;
+    Subject subject{reinterpret_cast<const unsigned char*>(text ? text : &nothing), size, stop};
+    Matcher matcher(buffer, subject, word_table(syntaxtable));
+    return matcher.run(pos, registers);
+}
+
+int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* translate) {
+    for (int i = 0; i < len; ++i) {
+        if (translate[static_cast<unsigned char>(s1[i])] !=
+            translate[static_cast<unsigned char>(s2[i])]) {
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,81 @@
+// The compiled program's instruction set and helpers shared by the compiler,
+// the matcher, the fastmap builder and the search.
+#pragma once
+
+namespace uiutil_internal {
+
+enum PatternOpcode : unsigned char {
+    op_exact = 1,            // count n, then n bytes
+    op_line_start = 2,       // ^
+    op_line_end = 3,         // $
+    op_jump = 4,             // rel16
+    op_push_alternative = 5, // rel16: record a resume point
+    op_pop_jump = 6,         // rel16: drop the newest resume point, jump
+    op_loop_jump = 7,        // rel16: rewritten into 6 or 4 when first run
+    op_dummy_jump = 8,       // rel16: record an empty resume point, jump
+    op_any_char = 9,         // .
+    op_char_set = 10,        // count n (0..32), then n bitmap bytes
+    op_char_set_not = 11,    // as op_char_set
+    op_group_start = 12,     // group number
+    op_group_end = 13,       // group number
+    op_backref = 14,         // group number
+    op_buffer_start = 18,    // \`
+    op_buffer_end = 19,      // \'
+    op_word_char = 20,       // \w
+    op_not_word_char = 21,   // \W
+    op_word_start = 22,      // \<
+    op_word_end = 23,        // \>
+    op_word_bound = 24,      // \b
+    op_not_word_bound = 25   // \B
+};
+
+const int unset_register = -99;
+const int newline = 10;
+
+// The signed displacement of the jump whose operand starts at p.
+inline int read_rel16(const unsigned char* p) {
+    return static_cast<short>(static_cast<unsigned short>(p[0] | (p[1] << 8)));
+}
+
+// The target of the three-byte jump instruction at p.
+inline const unsigned char* jump_target(const unsigned char* p) {
+    return p + 3 + read_rel16(p + 1);
+}
+
+// Whether byte c is a member of the set instruction at p (op_char_set layout).
+inline bool set_has(const unsigned char* p, unsigned c) {
+    return c < 8u * p[1] && (p[2 + c / 8] >> (c % 8)) & 1;
+}
+
+// The size in bytes of the instruction at p (opcode included).
+inline int instruction_size(const unsigned char* p) {
+    switch (p[0]) {
+    case op_exact:
+        return 2 + p[1];
+    case op_jump:
+    case op_push_alternative:
+    case op_pop_jump:
+    case op_loop_jump:
+    case op_dummy_jump:
+        return 3;
+    case op_char_set:
+    case op_char_set_not:
+        return 2 + p[1];
+    case op_group_start:
+    case op_group_end:
+    case op_backref:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+// Counts the op_loop_jump instructions of a program that the matcher has not
+// yet rewritten.
+int pending_loop_jumps(const unsigned char* code, int length);
+
+// Bumped whenever the matcher rewrites an op_loop_jump, so that a search can
+// tell cheaply whether a program may have changed.
+extern unsigned long loop_rewrites;
+
+} // namespace uiutil_internal

@@ -1,0 +1,138 @@
+// search and match: the leftmost position at which the program matches.
+#include "program.h"
+#include "search_accel.h"
+
+#include <uiutil/pattern.h>
+
+using namespace uiutil_internal;
+
+namespace {
+
+// The next position at or after `pos` that the acceleration data cannot rule
+// out, or size + 1 when none up to the end can begin a match.
+class Candidates {
+public:
+    Candidates(const PatternAccel& accel, const char* text, int size)
+        : m_accel(accel), m_text(text), m_size(size), m_next(accel.literals.size(), -2) {}
+
+    int next(int pos) {
+        if (!m_accel.literals.empty()) {
+            int best = m_size + 1;
+            for (std::size_t i = 0; i < m_next.size(); ++i) {
+                if (m_next[i] != -1 && m_next[i] < pos) {
+                    m_next[i] = find_literal(m_text, m_size, pos, m_accel.literals[i]);
+                }
+                if (m_next[i] != -1 && m_next[i] < best) {
+                    best = m_next[i];
+                }
+            }
+            return best;
+        }
+        if (m_accel.sharp_valid) {
+            const unsigned char* s = reinterpret_cast<const unsigned char*>(m_text);
+            while (pos < m_size && !m_accel.sharp[s[pos]]) {
+                ++pos;
+            }
+            return pos < m_size || m_accel.sharp_at_end ? pos : m_size + 1;
+        }
+        return pos;
+    }
+
+private:
+    const PatternAccel& m_accel;
+    const char* m_text;
+    int m_size;
+    std::vector<int> m_next; // cached next occurrence per literal; -1 none, -2 unknown
+};
+
+} // namespace
+
+int uiPattern::search(const char* text, int size) {
+    PatternBuffer* buffer = &m_buffer;
+    if (buffer->fastmap && !buffer->fastmap_valid) {
+        compile_fastmap(buffer);
+        delete m_accel;
+        m_accel = nullptr;
+    }
+    if (!m_accel) {
+        m_accel = new PatternAccel;
+        build_accel(*buffer, syntaxtable, *m_accel);
+    } else if (m_accel->retry_after_rewrites && m_accel->rewrites_seen != loop_rewrites) {
+        build_accel(*buffer, syntaxtable, *m_accel);
+    }
+    if (size < 0) {
+        size = 0;
+    }
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
+    const char* fastmap = buffer->fastmap;
+    const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer->translate);
+    bool accelerated = !m_accel->literals.empty() || m_accel->sharp_valid;
+    Candidates candidates(*m_accel, text, size);
+
+    int pos = 0;
+    int range = size;
+    if (buffer->length > 0 && buffer->code[0] == op_buffer_start && range > 0) {
+        range = 1; // no match can start after position 0
+    }
+    for (;;) {
+        bool try_here = true;
+        if (fastmap && pos < size && buffer->empty_match != 1) {
+            if (range > 0) {
+                // Skip unmarked characters, never beyond the positions left.
+                int limit = pos + range < size ? pos + range : size;
+                if (translate) {
+                    while (pos < limit && !fastmap[translate[s[pos]]]) {
+                        ++pos;
+                        --range;
+                    }
+                } else {
+                    int start = pos;
+                    while (pos < limit && !fastmap[s[pos]]) {
+                        ++pos;
+                    }
+                    range -= pos - start;
+                }
+            } else if (!fastmap[translate ? translate[s[pos]] : s[pos]]) {
+                try_here = false;
+            }
+        }
+        if (try_here) {
+            if (range >= 0 && pos == size && fastmap && buffer->empty_match == 0) {
+                return -1;
+            }
+            if (accelerated) {
+                int next = candidates.next(pos);
+                if (next > pos) {
+                    if (next - pos > range) {
+                        return -1;
+                    }
+                    range -= next - pos;
+                    pos = next;
+                    continue; // the fastmap has its say at the new position
+                }
+            }
+            if (re_match_2(buffer, const_cast<char*>(text), size, nullptr, 0, pos, &m_registers,
+                           size) >= 0) {
+                return pos;
+            }
+        }
+        if (range <= 0) {
+            return -1;
+        }
+        ++pos;
+        --range;
+    }
+}
+
+int uiPattern::match(const uiSaveString& subject) {
+    for (int i = 0; i < 10; ++i) {
+        m_registers.start[i] = unset_register;
+        m_registers.end[i] = unset_register;
+    }
+    if (search(subject, subject.length()) >= 0) {
+        m_subject = subject;
+        return 1;
+    }
+    m_subject = uiSaveString();
+    return 0;
+}

@@ -1,0 +1,36 @@
+// Private search acceleration. It only lets the search pass over positions
+// at which the matcher would fail without running any instruction that leaves
+// a trace (an op_loop_jump rewrite), so results, registers and programs stay
+// exactly as without it.
+#pragma once
+
+#include <string>
+#include <uiutil/pattern.h>
+#include <vector>
+
+namespace uiutil_internal {
+
+struct PatternAccel {
+    // Literals one of which every match begins with, each the whole first
+    // op_exact of a path (empty when there is no such small set).
+    std::vector<std::string> literals;
+    // The bytes with which a match can begin, and whether one can begin at
+    // the subject's end; valid only when `sharp_valid`.
+    bool sharp_valid = false;
+    bool sharp_at_end = false;
+    unsigned char sharp[256] = {};
+    // The sharp set was refused because a not yet rewritten op_loop_jump can
+    // be reached before a character is consumed: worth building again once
+    // the matcher has rewritten loops.
+    bool retry_after_rewrites = false;
+    unsigned long rewrites_seen = 0;
+};
+
+// Builds the acceleration data for a compiled program.
+void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
+                 PatternAccel& accel);
+
+// Finds the literal in text[from, size), returning its start or -1.
+int find_literal(const char* text, int size, int from, const std::string& literal);
+
+} // namespace uiutil_internal
