@@ -209,4 +209,28 @@ TEST(ResourceList, DestroyingTheListReleasesEveryResource) {
 #endif
 }
 
+TEST(ResourceList, OwningListOfResourcesThroughItsComposedNames) {
+    using Holder = uiResourcecoDListPrgcoPrg;
+    uiResourcecoDListPrgcoPrgcoDList list;
+    Holder h(new uiResource(uiSaveString("t"), uiTITLE));
+    list.insert_last(h);
+    EXPECT_EQ(nullptr, static_cast<uiResource*>(h)); // the list took the object
+    list.insert_last(Holder(new uiResource(uiUpdate(4))));
+    EXPECT_EQ(2, list.size());
+    EXPECT_EQ(uiTITLE, (*list.read_first()).type());
+
+    uiResourcecoDListPrgcoPrgcoDListcoIterator it(&list);
+    ASSERT_EQ(1, it += 2);
+    const Holder& held = it();
+    EXPECT_EQ(4, (*held).reset_option());
+    it.reset();
+    EXPECT_EQ(-1, it.index());
+
+    // The full list's own cursor removes (and deletes) resources.
+    list.set_index(1);
+    list.remove_first();
+    EXPECT_EQ(0, list.index());
+    EXPECT_EQ(uiVALTYPE_UPDATE, (*list.read_first()).type());
+}
+
 } // namespace
