@@ -1,4 +1,135 @@
-// Placeholder: declarations arrive with the subsystem.
+// Platform services: sounds, resource module switching and shortcut
+// resolution.
 #pragma once
 
 #include <uiutil/strings.h>
+
+// ---- Resource module switching ----------------------------------------------
+
+#include <uiutil/resource_handle.h>
+
+// Switches the current resource module (see <uiutil/resource_handle.h>) for a
+// stretch of code: loads a resource library as a data file, makes it current,
+// and puts the previous module back when the switch ends (unset_handle() or
+// destruction, whichever comes first). Loaded libraries stay loaded until the
+// process ends.
+//
+// Switches nest, up to 32 deep, and must end in the reverse order of their
+// making. A process-wide stack records which object installed the handle at
+// each level, so that ending an inner switch re-installs the outer one. When
+// other code changed the current handle since the innermost switch was made,
+// a new switch enters a marker instead of itself and remembers the handle it
+// found; ending it re-installs the switch below the marker, or that
+// remembered handle when nothing but markers or nothing at all is below.
+// A switch made directly on top of a marker (inside a switch that followed a
+// foreign change) is treated the same way: the marker has no handle to
+// compare, so the new switch enters a marker too and remembers the handle
+// current when it was made, which its end brings back.
+//
+// A 33rd nested switch is refused: it is reported through
+// ut_report_assert_failure ("source/misc/uiResourceDLL", line 40, message
+// "uiResourceDLL -  Too many nested resource library switches"), the current
+// handle stays as it is, nothing is entered and the object's later end
+// changes nothing.
+//
+// Not thread-safe: switching belongs to the user-interface thread.
+class UIUTIL_API uiResourceDLL {
+public:
+    // Loads the library named by `path` as a data file and switches to it.
+    // When it does not load, the failure is reported through
+    // ut_report_assert_failure ("source/misc/uiResourceDLL", line 74) and the
+    // switch still happens, to a null handle.
+    uiResourceDLL(const uiSaveString& path);
+    // As above (the report names line 119). A null `path` loads nothing: the
+    // switch adopts the current handle, so nothing visible changes, but it
+    // takes a stack level like any other.
+    uiResourceDLL(const uiSaveString* path);
+    ~uiResourceDLL();
+
+    // Enters this switch on the stack and installs its handle.
+    void set_handle();
+    // Ends this switch and re-installs the outer one (or the handle saved at
+    // the switch when none remains). Does nothing more than that once; a
+    // second call, or a call on a refused switch, changes nothing.
+    void unset_handle();
+    // Adopts the current handle as the one this object installs.
+    void set_handle_from_current();
+
+    uiResourceDLL(const uiResourceDLL&) = delete;
+    uiResourceDLL& operator=(const uiResourceDLL&) = delete;
+
+protected:
+    // Installs this object's handle when it is not already current and marks
+    // the switch as in force.
+    void reset_handle();
+    // The handle that ending the innermost switch would bring back, for the
+    // object that is that innermost switch.
+    HINSTANCE saved_instance() const;
+
+private:
+    HINSTANCE m_handle;
+    HINSTANCE m_saved_handle;
+    int m_set;
+};
+
+// ---- Shortcut resolution -----------------------------------------------------
+
+struct IShellLinkW;
+struct IPersistFile;
+
+// Turns a shell shortcut (link) file into the path of the file it points at.
+//
+// On Windows it drives the platform's shell-link component through COM: the
+// component is created once, at construction, and released at destruction.
+// The calling thread must have initialised COM (a single-threaded apartment
+// when the shell may show user interface); on a thread without COM the
+// object holds no interfaces and every get_link_info answers E_NOINTERFACE.
+//
+// Elsewhere the library's own link reader stands in for the component and
+// answers with the same meanings. It reads symbolic links (the target, made
+// absolute against the link's folder; a dangling link still gives the path
+// it names), desktop entry files of Type=Link whose URL is a local file: URL
+// (percent-decoded), and Windows shell link (.lnk) files (the local base path
+// and common path suffix, or the network share and suffix, of their LinkInfo,
+// and their relative path string). A shell link's relative path, joined to
+// the link's folder, is preferred when the file it names exists; otherwise
+// the path is given as recorded, which for a link made on Windows is a
+// Windows path. No search for moved targets is made and no user interface is
+// shown. Paths convert with the current locale's character set.
+//
+// Not thread-safe: an object belongs to one thread.
+class UIUTIL_API uiShortcutResolver {
+public:
+    uiShortcutResolver();
+    virtual ~uiShortcutResolver();
+
+    // Resolves the link file `link_path` into `target` (at least 260 bytes),
+    // whose first byte is set to NUL at once. Answers an HRESULT:
+    // - S_OK with the target's full path in `target`;
+    // - S_FALSE with `target` empty when the link holds no file path (a
+    //   desktop link to a web address, a shell link to a non-file item);
+    // - a failure code with `target` empty otherwise: the shell's answer for
+    //   a file that is missing or not a link; E_NOINTERFACE when the object
+    //   holds no shell-link component; E_POINTER for a null `link_path` or
+    //   `target` (a null `target` is not written);
+    //   HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE) for a link path of 260
+    //   or more characters, without calling the shell;
+    //   HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER) when the target's path
+    //   does not fit 260 bytes as narrow text (it is never truncated), and
+    //   HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION) when it has a
+    //   character the thread's code page (the locale's character set) cannot
+    //   represent.
+    // The shell may search for a moved target and show its own dialog, owned
+    // by `window`.
+    long get_link_info(HWND window, const wchar_t* link_path, char* target) const;
+
+protected:
+    // Creates the shell-link component; on failure both pointers stay null
+    // and nothing is reported.
+    void create_file_find_interfaces();
+    // Releases the component's interfaces and nulls both pointers.
+    void destroy_file_find_interfaces();
+
+    IShellLinkW* m_shell_link;
+    IPersistFile* m_persist_file;
+};

@@ -80,6 +80,14 @@ typedef HINSTANCE HMODULE;
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_MORE_DATA 234L
+#define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_NO_UNICODE_TRANSLATION 1113L
+
+// The HRESULT of a Win32 error code (facility FACILITY_WIN32).
+#define HRESULT_FROM_WIN32(x)                                                                     \
+    (static_cast<HRESULT>(x) <= 0                                                                  \
+         ? static_cast<HRESULT>(x)                                                                 \
+         : static_cast<HRESULT>((static_cast<DWORD>(x) & 0x0000FFFFu) | 0x80070000u))
 
 // Accelerator record and its flag bits.
 typedef struct tagACCEL {

@@ -1,5 +1,88 @@
-// Loading a module as data. Not yet available on this platform: every load
-// fails.
+// Loading a module as a data file: the file is mapped read-only and stays
+// mapped while the process runs (loaded modules are never unloaded).
+//
+// Only data-file loads are possible here (LOAD_LIBRARY_AS_DATAFILE): a load
+// without that flag answers null, as does a path that cannot be opened or
+// that is not a regular file. Loading the same file again answers the same
+// handle, as the platform's loader does, so repeated switches to one
+// resource library map it once. Like the rest of the library this takes no
+// locks: load from one thread at a time.
+#include <uiutil/resource_handle.h>
 #include <uiutil/support.h>
 
-HINSTANCE LoadLibraryExU(const char*, HANDLE, DWORD) { return nullptr; }
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// One mapped file; a module handle points at its record.
+struct DataModule {
+    dev_t device;
+    ino_t inode;
+    const void* data; // null for an empty file
+    std::size_t size;
+};
+
+std::vector<DataModule*>& loaded_modules() {
+    static std::vector<DataModule*> modules;
+    return modules;
+}
+
+HINSTANCE as_handle(DataModule* module) {
+    return reinterpret_cast<HINSTANCE>(module);
+}
+
+DataModule* find_loaded(HINSTANCE handle) {
+    for (DataModule* module : loaded_modules())
+        if (as_handle(module) == handle)
+            return module;
+    return nullptr;
+}
+
+} // namespace
+
+HINSTANCE LoadLibraryExU(const char* path, HANDLE, DWORD flags) {
+    if (!path || !(flags & LOAD_LIBRARY_AS_DATAFILE))
+        return nullptr;
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
+    for (DataModule* module : loaded_modules()) {
+        if (module->device == status.st_dev && module->inode == status.st_ino) {
+            close(fd);
+            return as_handle(module);
+        }
+    }
+    const std::size_t size = static_cast<std::size_t>(status.st_size);
+    void* data = nullptr;
+    if (size > 0) {
+        data = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (data == MAP_FAILED) {
+            close(fd);
+            return nullptr;
+        }
+    }
+    close(fd); // the mapping keeps the file's contents reachable
+    DataModule* module = new DataModule{status.st_dev, status.st_ino, data, size};
+    loaded_modules().push_back(module);
+    return as_handle(module);
+}
+
+int ui_data_module_bytes(HINSTANCE handle, const void** data, std::size_t* size) {
+    const DataModule* module = handle ? find_loaded(handle) : nullptr;
+    if (!module)
+        return 0;
+    if (data)
+        *data = module->data;
+    if (size)
+        *size = module->size;
+    return 1;
+}

@@ -1,0 +1,48 @@
+// The platform's shell-link component, as uiShortcutResolver drives it.
+//
+// On Windows these calls are the COM shell link's own (IShellLinkW and
+// IPersistFile of one CLSID_ShellLink object). Elsewhere the library's link
+// reader stands in with the same calls and answers; it reads symbolic links,
+// desktop-entry files of Type=Link with a file: URL, and Windows shell link
+// (.lnk) files.
+#pragma once
+
+#include <uiutil/platform.h>
+
+struct IShellLinkW;
+struct IPersistFile;
+
+namespace uiutil_internal {
+
+// Mode of persist_file_load: read only (STGM_READ).
+const DWORD kShellLinkLoadRead = 0;
+// Flags of shell_link_get_path: prefer the network (UNC) form of the path
+// (SLGP_UNCPRIORITY).
+const DWORD kShellLinkPathUncPriority = 2;
+
+// Creates a shell-link object in-process and answers its IShellLinkW
+// interface in `link` (null on failure, with the failure answered).
+HRESULT shell_link_create(IShellLinkW** link);
+// The same object's IPersistFile interface, or null.
+HRESULT shell_link_query_persist_file(IShellLinkW* link, IPersistFile** file);
+void shell_link_release(IShellLinkW* link);
+void persist_file_release(IPersistFile* file);
+
+// Loads the link file `path` into the object.
+HRESULT persist_file_load(IPersistFile* file, const wchar_t* path, DWORD mode);
+// Finds the loaded link's target, searching for it when it has moved; the
+// platform may ask the user, with `window` as the parent window.
+HRESULT shell_link_resolve(IShellLinkW* link, HWND window, DWORD flags);
+// The target's path into `path` (`size` wide characters). S_FALSE with an
+// empty `path` when the link holds no file path.
+HRESULT shell_link_get_path(IShellLinkW* link, wchar_t* path, int size, DWORD flags);
+
+// Converts a wide path to narrow text in the thread's code page (the current
+// locale's character set where there are no code pages) into `target` of
+// `size` bytes. Answers S_OK; or, with `target` left empty, the failure
+// HRESULT of ERROR_INSUFFICIENT_BUFFER when it does not fit (it is never
+// truncated) and of ERROR_NO_UNICODE_TRANSLATION when a character has no
+// narrow form.
+HRESULT narrow_path(const wchar_t* path, char* target, int size);
+
+} // namespace uiutil_internal

@@ -1,0 +1,79 @@
+// The COM shell-link component behind uiShortcutResolver.
+#include "internal/shell_link.h"
+
+#include <objbase.h>
+#include <shobjidl.h>
+
+namespace {
+
+// The platform's published identifiers, spelled out so that no import
+// library has to supply them.
+const CLSID kClsidShellLink = {
+    0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kIidShellLinkW = {
+    0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kIidPersistFile = {
+    0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+} // namespace
+
+namespace uiutil_internal {
+
+HRESULT shell_link_create(IShellLinkW** link) {
+    void* object = nullptr;
+    const HRESULT hr =
+        CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW, &object);
+    *link = SUCCEEDED(hr) ? static_cast<IShellLinkW*>(object) : nullptr;
+    return hr;
+}
+
+HRESULT shell_link_query_persist_file(IShellLinkW* link, IPersistFile** file) {
+    void* object = nullptr;
+    const HRESULT hr = link->QueryInterface(kIidPersistFile, &object);
+    *file = SUCCEEDED(hr) ? static_cast<IPersistFile*>(object) : nullptr;
+    return hr;
+}
+
+void shell_link_release(IShellLinkW* link) {
+    link->Release();
+}
+
+void persist_file_release(IPersistFile* file) {
+    file->Release();
+}
+
+HRESULT persist_file_load(IPersistFile* file, const wchar_t* path, DWORD mode) {
+    return file->Load(path, mode);
+}
+
+HRESULT shell_link_resolve(IShellLinkW* link, HWND window, DWORD flags) {
+    return link->Resolve(window, flags);
+}
+
+HRESULT shell_link_get_path(IShellLinkW* link, wchar_t* path, int size, DWORD flags) {
+    WIN32_FIND_DATAW find_data;
+    return link->GetPath(path, size, &find_data, flags);
+}
+
+HRESULT narrow_path(const wchar_t* path, char* target, int size) {
+    target[0] = '\0';
+    BOOL used_default = FALSE;
+    int written =
+        WideCharToMultiByte(CP_THREAD_ACP, 0, path, -1, target, size, nullptr, &used_default);
+    if (written == 0 && GetLastError() == ERROR_INVALID_PARAMETER) {
+        // Code pages such as UTF-8 take no default-character query; they
+        // report characters they cannot encode as errors instead.
+        used_default = FALSE;
+        written = WideCharToMultiByte(CP_THREAD_ACP, WC_ERR_INVALID_CHARS, path, -1, target, size,
+                                      nullptr, nullptr);
+    }
+    if (written > 0 && !used_default)
+        return S_OK;
+    const DWORD error = GetLastError();
+    target[0] = '\0';
+    if (written == 0 && error == ERROR_INSUFFICIENT_BUFFER)
+        return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
+    return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
+}
+
+} // namespace uiutil_internal

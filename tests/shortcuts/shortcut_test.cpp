@@ -1,0 +1,181 @@
+// Shortcut resolution on both platforms: sample links made with the shell's
+// own component, files that are no links, and the answers that must never
+// overflow the caller's buffer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <uiutil/uiutil.h>
+
+#if defined(_WIN32)
+#include <objbase.h>
+#include <shobjidl.h>
+#include <thread>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = std::string(UIUTIL_TEST_DATA_DIR) + "/shortcuts/";
+
+// Exposes the protected interface pointers and the component's lifetime.
+struct Resolver : uiShortcutResolver {
+    using uiShortcutResolver::destroy_file_find_interfaces;
+    bool holds_component() const { return m_shell_link && m_persist_file; }
+    bool holds_nothing() const { return !m_shell_link && !m_persist_file; }
+};
+
+struct Result {
+    long hr;
+    std::string target;
+};
+
+// Resolves into a buffer larger than the 260 bytes asked for, so that a write
+// past them shows.
+Result resolve(const uiShortcutResolver& resolver, const std::wstring& link) {
+    char buffer[300];
+    std::memset(buffer, 'x', sizeof buffer);
+    const long hr = resolver.get_link_info(nullptr, link.c_str(), buffer);
+    for (std::size_t i = 260; i < sizeof buffer; ++i)
+        EXPECT_EQ(buffer[i], 'x') << "written past 260 bytes at " << i;
+    return {hr, std::string(buffer, strnlen(buffer, 260))};
+}
+
+std::wstring wide(const std::string& path) {
+    return fs::path(path).wstring();
+}
+
+fs::path scratch_folder() {
+    const fs::path folder = fs::temp_directory_path() / "uiutil_shortcuts_test";
+    fs::create_directories(folder);
+    return folder;
+}
+
+class Shortcuts : public ::testing::Test {
+#if defined(_WIN32)
+protected:
+    void SetUp() override {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+    void TearDown() override {
+        CoUninitialize();
+    }
+#endif
+};
+
+TEST_F(Shortcuts, SampleLinksMadeByTheShellResolve) {
+    Resolver resolver;
+    ASSERT_TRUE(resolver.holds_component());
+    Result r = resolve(resolver, wide(kData + "win_ini.lnk"));
+    EXPECT_EQ(r.hr, S_OK);
+    EXPECT_EQ(r.target, "C:\\windows\\win.ini");
+    // Name and arguments are stored beside the path.
+    r = resolve(resolver, wide(kData + "notepad.lnk"));
+    EXPECT_EQ(r.hr, S_OK);
+    EXPECT_EQ(r.target, "C:\\windows\\notepad.exe");
+    // A link to a shell folder that is no file.
+    r = resolve(resolver, wide(kData + "my_computer.lnk"));
+    EXPECT_EQ(r.hr, S_FALSE);
+    EXPECT_EQ(r.target, "");
+}
+
+TEST_F(Shortcuts, FilesThatAreNoLinksFailWithAnEmptyTarget) {
+    Resolver resolver;
+    const fs::path text = scratch_folder() / "plain.txt";
+    std::ofstream(text.string()) << "not a link\n";
+    Result r = resolve(resolver, text.wstring());
+    EXPECT_TRUE(FAILED(r.hr));
+    EXPECT_EQ(r.target, "");
+    r = resolve(resolver, (scratch_folder() / "missing.lnk").wstring());
+    EXPECT_EQ(r.hr, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(r.target, "");
+}
+
+TEST_F(Shortcuts, LinkPathsOf260CharactersAreRefused) {
+    Resolver resolver;
+    const std::wstring folder = scratch_folder().wstring();
+    const std::wstring longest = folder + L"/" + std::wstring(259 - folder.size() - 1, L'n');
+    ASSERT_EQ(longest.size(), 259u);
+    // 259 characters reach the shell, which finds no file.
+    Result r = resolve(resolver, longest);
+    EXPECT_TRUE(FAILED(r.hr));
+    EXPECT_NE(r.hr, HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    r = resolve(resolver, longest + L"n");
+    EXPECT_EQ(r.hr, HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_EQ(r.target, "");
+}
+
+TEST_F(Shortcuts, ObjectWithoutComponentAnswersWithoutTouchingIt) {
+    Resolver resolver;
+    resolver.destroy_file_find_interfaces();
+    EXPECT_TRUE(resolver.holds_nothing());
+    resolver.destroy_file_find_interfaces();
+    const Result r = resolve(resolver, wide(kData + "win_ini.lnk"));
+    EXPECT_EQ(r.hr, E_NOINTERFACE);
+    EXPECT_EQ(r.target, "");
+    char target[260] = "x";
+    EXPECT_EQ(resolver.get_link_info(nullptr, nullptr, target), E_POINTER);
+    EXPECT_EQ(target[0], '\0');
+    EXPECT_EQ(resolver.get_link_info(nullptr, L"a.lnk", nullptr), E_POINTER);
+}
+
+#if defined(_WIN32)
+
+// A link made the way applications make them.
+HRESULT save_link(const std::wstring& link, const std::wstring& target) {
+    IShellLinkW* shell_link = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(&shell_link));
+    if (FAILED(hr))
+        return hr;
+    IPersistFile* file = nullptr;
+    hr = shell_link->SetPath(target.c_str());
+    if (SUCCEEDED(hr))
+        hr = shell_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) {
+        hr = file->Save(link.c_str(), TRUE);
+        file->Release();
+    }
+    shell_link->Release();
+    return hr;
+}
+
+TEST_F(Shortcuts, LinksSavedByTheShellResolveToTheirTargets) {
+    const fs::path folder = scratch_folder();
+    const fs::path report = folder / "report.txt";
+    const fs::path spaced = folder / "with space" / "notes.txt";
+    fs::create_directories(spaced.parent_path());
+    std::ofstream(report.string()) << "r";
+    std::ofstream(spaced.string()) << "n";
+    ASSERT_EQ(save_link((folder / "report.lnk").wstring(), report.wstring()), S_OK);
+    ASSERT_EQ(save_link((folder / "notes.lnk").wstring(), spaced.wstring()), S_OK);
+
+    Resolver resolver;
+    Result r = resolve(resolver, (folder / "report.lnk").wstring());
+    EXPECT_EQ(r.hr, S_OK);
+    EXPECT_EQ(fs::path(r.target), report);
+    // The same object resolves again, with another link loaded.
+    r = resolve(resolver, (folder / "notes.lnk").wstring());
+    EXPECT_EQ(r.hr, S_OK);
+    EXPECT_EQ(fs::path(r.target), spaced);
+}
+
+TEST(ShortcutsWithoutCom, ObjectMadeOnSuchAThreadHoldsNothing) {
+    bool held_nothing = false;
+    long hr = S_OK;
+    std::thread worker([&] {
+        Resolver resolver;
+        held_nothing = resolver.holds_nothing();
+        hr = resolve(resolver, wide(kData + "win_ini.lnk")).hr;
+    });
+    worker.join();
+    EXPECT_TRUE(held_nothing);
+    EXPECT_EQ(hr, E_NOINTERFACE);
+}
+
+#endif // _WIN32
+
+} // namespace
