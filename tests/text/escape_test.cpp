@@ -4,52 +4,47 @@
 #include <uiutil/uiutil.h>
 
 #include <clocale>
+#include <cstring>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
 struct Case {
     std::string input;
     std::string output;
-    int result;
+    int answer;
 };
 
-std::string unescape(const std::string& in, int* result) {
+// Runs a function that allocates its output, and checks the answer.
+template <typename Convert> std::string run(Convert convert, const Case& c) {
     char* out = nullptr;
-    *result = ui_unescape_chars(in.c_str(), &out);
-    std::string text(out);
+    EXPECT_EQ(c.answer, convert(c.input.c_str(), &out)) << c.input;
+    const std::string text(out);
     delete[] out;
     return text;
 }
 
-std::string escape(std::string in) {
-    std::vector<char> buffer(in.begin(), in.end());
-    buffer.push_back('\0');
-    EXPECT_EQ(buffer.data(), ui_escape_chars(buffer.data()));
-    return std::string(buffer.data());
+int unescape(const char* in, char** out) {
+    return ui_unescape_chars(in, out);
 }
-
-std::string substitute(const std::string& in, int* result) {
-    char* out = nullptr;
-    *result = ui_substitute_NT_return_chars(in.c_str(), &out);
-    std::string text(out);
-    delete[] out;
-    return text;
+int substitute(const char* in, char** out) {
+    return ui_substitute_NT_return_chars(in, out);
 }
-
-std::string expand(const std::string& in, int* result) {
-    char* out = nullptr;
+int expand(const char* in, char** out) {
     int length = -1;
-    *result = ui_expand_NT_escape_chars(in.c_str(), &out, &length);
-    std::string text(out);
-    EXPECT_EQ(static_cast<int>(text.size()), length);
-    delete[] out;
-    return text;
+    const int answer = ui_expand_NT_escape_chars(in, out, &length);
+    EXPECT_EQ(static_cast<int>(std::strlen(*out)), length);
+    return answer;
 }
 
-// Tests of code-page behaviour pin the "C" locale (Linux) for their run.
+std::string escape(std::string text) {
+    text.push_back('\0');
+    EXPECT_EQ(&text[0], ui_escape_chars(&text[0]));
+    return std::string(text.c_str());
+}
+
+// Code-page tests pin the "C" locale (Linux) for their run.
 class CLocale : public ::testing::Test {
 protected:
     void SetUp() override { std::setlocale(LC_CTYPE, "C"); }
@@ -57,55 +52,39 @@ protected:
 
 TEST(Unescape, ControlCharactersAndPairs) {
     const Case cases[] = {
-        {"a\tb", "a\\tb", 1},      {"\r\n", "\\n", 0},      {"\n\r", "\\n", 0},
-        {"\r\n\r\n", "\\n\\n", 0}, {"\r\n\r", "\\n\\r", 1}, // a byte that completed a pair starts
-                                                            // none
-        {"\n\r\n", "\\n\\n", 1},   {"x\ry", "x\\ry", 1},    {"", "", 0},
-        {"C:\\dir", "C:\\dir", 0}, // backslashes are not doubled
-        {"\\r\n", "\\n", 1},       // the pair test looks at the output bytes
-        {"\\n\r", "\\n", 1},
+        {"a\tb", "a\\tb", 1},      {"\r\n", "\\n", 0},        {"\n\r", "\\n", 0},
+        {"x\ry", "x\\ry", 1},      {"\r\n\r\n", "\\n\\n", 0}, {"", "", 0},
+        {"\r\n\r", "\\n\\r", 1},                        // a byte that completed a pair starts none
+        {"C:\\dir", "C:\\dir", 0},                      // backslashes stay single
+        {"\\r\n", "\\n", 1},       {"\\n\r", "\\n", 1}, // the pair test reads output bytes
     };
-    for (const Case& c : cases) {
-        int result = -1;
-        EXPECT_EQ(c.output, unescape(c.input, &result)) << c.input;
-        EXPECT_EQ(c.result, result) << c.input;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(c.output, run(unescape, c)) << c.input;
 }
 
 TEST(Escape, SequencesTrailingBackslashAndNull) {
     const std::pair<std::string, std::string> cases[] = {
-        {"a\\nb", "a\nb"}, {"\\r\\t", "\r\t"}, {"end\\", "end"},
-        {"\\q", "q"},      {"\\\\", "\\"},     {"\\\\n", "\\n"},
-        {"", ""},          {"\\\\\\", "\\"},   {"no escapes", "no escapes"},
+        {"a\\nb", "a\nb"}, {"\\r\\t", "\r\t"}, {"end\\", "end"}, {"\\q", "q"},
+        {"\\\\", "\\"},    {"\\\\n", "\\n"},   {"\\\\\\", "\\"}, {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, escape(c.first)) << c.first;
     EXPECT_EQ(nullptr, ui_escape_chars(nullptr));
 }
 
-TEST(LineBreaks, SubstituteReturns) {
-    const Case cases[] = {
-        {"\r\r\n", "\n\n", 1}, {"a\nb\n", "a\nb\n", 0}, {"\n\r", "\n\n", 1}, {"x\ry", "x\ny", 1},
-        {"", "", 0},
-    };
-    for (const Case& c : cases) {
-        int result = -1;
-        EXPECT_EQ(c.output, substitute(c.input, &result));
-        EXPECT_EQ(c.result, result);
-    }
-}
+TEST(LineBreaks, SubstituteAndExpand) {
+    const Case substitutions[] = {
+        {"\r\r\n", "\n\n", 1}, {"a\nb\n", "a\nb\n", 0}, {"\n\r", "\n\n", 1}, {"", "", 0}};
+    for (const Case& c : substitutions)
+        EXPECT_EQ(c.output, run(substitute, c)) << c.input;
 
-TEST(LineBreaks, ExpandToReturnLineFeed) {
-    const Case cases[] = {
+    const Case expansions[] = {
         {"a\nb", "a\r\nb", 1},     {"\r\n", "\r\n", 0},       {"\n\n", "\r\n\r\n", 1},
         {"\n\r", "\r\n", 0},       {"\r", "\r\n", 1},         {"\r\n\r\n", "\r\n\r\n", 0},
         {"\n\r\n", "\r\n\r\n", 1}, {"\r\rx", "\r\n\r\nx", 1}, {"", "", 0},
     };
-    for (const Case& c : cases) {
-        int result = -1;
-        EXPECT_EQ(c.output, expand(c.input, &result));
-        EXPECT_EQ(c.result, result);
-    }
+    for (const Case& c : expansions)
+        EXPECT_EQ(c.output, run(expand, c)) << c.input;
     char* out = nullptr;
     EXPECT_EQ(1, ui_expand_NT_escape_chars("\n", &out, nullptr));
     EXPECT_STREQ("\r\n", out);
@@ -113,14 +92,11 @@ TEST(LineBreaks, ExpandToReturnLineFeed) {
 }
 
 TEST_F(CLocale, EightBitTextConvertsByteForByte) {
-    // Bytes 0x80-0xFF are characters of their own: 0x95 is not a lead byte
-    // here, so the backslash after it starts an escape.
+    // 0x95 is a character of its own here, so the backslash after it starts
+    // an escape.
     EXPECT_EQ("caf\xe9\t\xff\n", escape("caf\xe9\\t\xff\\n"));
     EXPECT_EQ("\x95\n", escape("\x95\\n"));
-    int result = -1;
-    EXPECT_EQ("\x80\r\n\xfe\r\n", expand("\x80\n\xfe\r", &result));
-    EXPECT_EQ(1, result);
-
+    EXPECT_EQ("\x80\r\n\xfe\r\n", run(expand, {"\x80\n\xfe\r", "", 1}));
     wchar_t wide[8];
     EXPECT_EQ(3, ui_LPCSTR_to_TCHAR("\xe9z", wide, 8));
     EXPECT_EQ(L'z', wide[1]);
@@ -135,16 +111,18 @@ TEST_F(CLocale, RandomTextSurvivesUnescapeThenEscape) {
         std::string text(random() % 40, ' ');
         for (char& c : text)
             c = alphabet[random() % alphabet.size()];
-        int result = -1;
-        const std::string unescaped = unescape(text, &result);
-        EXPECT_EQ(unescaped.find_first_of("\t\n"), std::string::npos);
+        char* out = nullptr;
+        ui_unescape_chars(text.c_str(), &out);
+        const std::string unescaped(out);
+        delete[] out;
+        EXPECT_EQ(std::string::npos, unescaped.find_first_of("\t\n"));
         EXPECT_EQ(text, escape(unescaped));
 
-        // Expanding is idempotent, and its output holds only pairs.
-        const std::string once = expand(text + "\r", &result);
-        EXPECT_EQ(once, expand(once, &result));
-        EXPECT_EQ(0, result);
-        EXPECT_EQ(substitute(once, &result).find('\r'), std::string::npos);
+        // Expanding is idempotent.
+        ui_expand_NT_escape_chars((text + "\r").c_str(), &out, nullptr);
+        const std::string once(out);
+        delete[] out;
+        EXPECT_EQ(once, run(expand, {once, "", 0}));
     }
 }
 
@@ -152,9 +130,7 @@ TEST_F(CLocale, RandomTextSurvivesUnescapeThenEscape) {
 TEST(Utf8Locale, InvalidSequenceThrowsAndLeavesBufferAlone) {
     if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
         GTEST_SKIP() << "no C.UTF-8 locale";
-    char text[] = "caf\xc3\xa9\\n";
-    EXPECT_STREQ("caf\xc3\xa9\n", ui_escape_chars(text));
-
+    EXPECT_EQ("caf\xc3\xa9\n", escape("caf\xc3\xa9\\n"));
     char bad[] = "\xff\\n";
     EXPECT_THROW(ui_escape_chars(bad), uiCodePageError);
     EXPECT_STREQ("\xff\\n", bad);
