@@ -118,4 +118,9 @@ typedef struct tagACCEL {
 #define SND_FILENAME 0x00020000L
 #define SND_RESOURCE 0x00040004L
 
+// HRESULT_FROM_WIN32 as an exported function too (Windows has it in
+// <winerror.h>); the parentheses keep a macro of that name from expanding.
+#include <uiutil/export.h>
+UIUTIL_API HRESULT(HRESULT_FROM_WIN32)(DWORD x);
+
 #endif // _WIN32
