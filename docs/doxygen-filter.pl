@@ -1,0 +1,68 @@
+#!/usr/bin/perl
+# Input filter for the API reference: the public headers are commented with
+# plain // comments, which this turns into documentation comments as the
+# reference is built (the headers themselves stay as they are).
+#   - the comment block that opens a header documents the file;
+#   - "// ---- Title ----" section rules are dropped (they group, not document);
+#   - a comment on a line of its own documents the declaration that follows;
+#   - a comment after code on the same line documents that line's member.
+use strict;
+use warnings;
+
+# Comment text is plain prose: characters that would start a markup command
+# are escaped, except inside `code spans`.
+sub prose {
+    my ($text) = @_;
+    my @parts = split /(`[^`]*`)/, $text;
+    for my $part (@parts) {
+        next if $part =~ /^`/;
+        $part =~ s/([\\@<>%&#])/\\$1/g;
+    }
+    return join "", @parts;
+}
+
+my $in_header_comment = 1;
+while (my $line = <>) {
+    if ($in_header_comment) {
+        if ($line =~ m{^\s*//(.*)$}) {
+            my $text = $1;
+            $text = prose($text);
+            print $. == 1 ? "/// \@file\n///$text\n" : "///$text\n";
+            next;
+        }
+        $in_header_comment = 0;
+    }
+    if ($line =~ m{^\s*// -{3,}.*$}) {
+        print "\n";
+        next;
+    }
+    if ($line =~ m{^(\s*)//(?!/)(.*)$}) {
+        print "$1///" . prose($2) . "\n";
+        next;
+    }
+    # A trailing comment: find the first // outside a string or character
+    # literal.
+    my ($code, $quote, $escaped) = ('', '', 0);
+    my @chars = split //, $line;
+    my $i;
+    for ($i = 0; $i < @chars; ++$i) {
+        my $c = $chars[$i];
+        if ($quote) {
+            if ($escaped) { $escaped = 0 }
+            elsif ($c eq '\\') { $escaped = 1 }
+            elsif ($c eq $quote) { $quote = '' }
+        } elsif ($c eq '"' || $c eq "'") {
+            $quote = $c;
+        } elsif ($c eq '/' && $i + 1 < @chars && $chars[$i + 1] eq '/') {
+            last;
+        }
+    }
+    if ($i < @chars && $code eq '' && substr($line, 0, $i) =~ /\S/) {
+        my $before = substr($line, 0, $i);
+        my $after = substr($line, $i + 2);
+        $after =~ s{^/}{};
+        print "$before///<" . prose($after);
+        next;
+    }
+    print $line;
+}
