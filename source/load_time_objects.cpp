@@ -10,9 +10,12 @@
 
 #include "commands/event_names.h"
 
+#include "accel/accelerator_results.h"
+
 using uiutil_internal::LoadTraceMark;
 
 // 1. The result string of uiAccelerator::descriptive_text (the null string).
+uiSaveString uiutil_internal::accelerator_text_result;
 static LoadTraceMark g_mark_accelerator("accelerator text");
 
 // 2. uiUserData's class-wide delimiter ("\"\"") and its type record.
