@@ -214,11 +214,15 @@ private:
 // by the whole class, by default a pair of double quotes.
 class UIUTIL_API uiUserData : public uiSaveString {
 public:
+    // A copy of s (null gives the null string).
     uiUserData(const char* s);
+    // Shares s's text.
     uiUserData(const uiSaveString& s);
+    // Shares u's text.
     uiUserData(const uiUserData& u);
     virtual ~uiUserData();
 
+    // Shares u's text (or becomes null).
     void operator=(const uiUserData& u);
 
     // The class-wide delimiter set.
@@ -228,7 +232,9 @@ public:
     // contents.
     static const uiDelimiter& delimiter(const uiDelimiter& d);
 
+    // The type record of uiUserData (named "uiUserData").
     static const utTypeID& ut_static_type();
+    // The type record of the object's class.
     virtual const utTypeID& ut_dynamic_type() const;
     // Non-zero when t is the type record of uiUserData.
     virtual int ut_is_kind_of(const utTypeID& t) const;
@@ -244,7 +250,9 @@ public:
     static uiUserData* ut_dynamic_cast(const uiUserData* p);
 
 protected:
+    // The class-wide delimiter set; two double quotes when the library is loaded.
     static uiDelimiter m_delimiter;
+    // The type record of uiUserData, built when the library is loaded.
     static utTypeID s_ut_type_id;
 };
 
@@ -263,6 +271,7 @@ class UIUTIL_API uiCommand : public uiSaveString {
 public:
     // The null string.
     uiCommand();
+    // Shares c's text (no carriage return is added).
     uiCommand(const uiCommand& c);
     // Shares text, then appends the carriage return.
     uiCommand(const uiSaveString& text);
@@ -276,6 +285,7 @@ public:
               const uiUserData* user_data, int force);
     virtual ~uiCommand();
 
+    // Shares c's text (or becomes null).
     void operator=(const uiCommand& c);
 
     // Replaces every occurrence of placeholder (non-empty) by the value
@@ -298,6 +308,8 @@ protected:
     // is never searched for.
     int replace_chars(const char* p1, const char* r1, const char* p2, const char* r2);
 
+    // Non-zero (the initial 1): the composing constructors end the text with a
+    // carriage return. Class-wide and unguarded.
     static int the_cr_add_flag;
 };
 
@@ -317,7 +329,9 @@ class UIUTIL_API uiEvent {
 public:
     uiEvent();
 
+    // The type record of uiEvent (named "uiEvent").
     static const utTypeID& ut_static_type();
+    // The type record of the object's class.
     virtual const utTypeID& ut_dynamic_type() const;
     // Non-zero when t is the type record of uiEvent.
     virtual int ut_is_kind_of(const utTypeID& t) const;
@@ -327,6 +341,7 @@ public:
     static uiEvent* ut_dynamic_cast(const uiEvent* e);
 
 protected:
+    // The type record of uiEvent, built when the library is loaded.
     static utTypeID s_ut_type_id;
 };
 
@@ -336,7 +351,9 @@ public:
     // Shares name's text.
     uiSystemEvent(const uiSaveString& name);
 
+    // The type record of uiSystemEvent (named "uiSystemEvent").
     static const utTypeID& ut_static_type();
+    // The type record of uiSystemEvent.
     const utTypeID& ut_dynamic_type() const override;
     // 1 when t is the record of uiSystemEvent or of uiEvent, else 0.
     int ut_is_kind_of(const utTypeID& t) const override;
@@ -350,6 +367,7 @@ public:
     static uiSystemEvent* ut_dynamic_cast(const uiEvent* e);
 
 protected:
+    // The type record of uiSystemEvent, built when the library is loaded.
     static utTypeID s_ut_type_id;
 
 private:
