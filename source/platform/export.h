@@ -8,5 +8,7 @@
 #define UIUTIL_API __declspec(dllimport)
 #endif
 #else
+// Gives the name default visibility: the library is built with hidden
+// visibility, so only names marked with it are exported.
 #define UIUTIL_API __attribute__((visibility("default")))
 #endif

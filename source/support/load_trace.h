@@ -11,4 +11,5 @@ UIUTIL_API const char* ui_load_trace_event(int i);
 // Receives every later event as it happens (the unload events included);
 // null stops it.
 typedef void (*ui_load_trace_sink)(const char* event);
+// Installs `sink` for the events from now on; null removes it.
 UIUTIL_API void ui_set_load_trace_sink(ui_load_trace_sink sink);

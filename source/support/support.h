@@ -19,6 +19,8 @@ UIUTIL_API int apprintf(const char* format, ...)
 // Receives each formatted apprintf text (NUL-terminated, without any added
 // line break). A null sink restores standard error.
 typedef void (*apprintf_sink)(const char* text, void* context);
+// Installs `sink`, which receives every later apprintf text with `context`;
+// null restores standard error. Process-wide and unguarded.
 UIUTIL_API void apprintf_set_sink(apprintf_sink sink, void* context);
 
 // Joins `count` NUL-terminated strings, in argument order, into a new
@@ -29,11 +31,14 @@ UIUTIL_API char* apconcat(int count, ...);
 
 // ---- Type identity and assertion reports ----------------------------------
 
+// How a type record's class makes its objects; the library's records all use
+// utTypeMakerNone.
 enum utTypeMaker { utTypeMakerNone = 0 };
 
 // A run-time type record: one static record per class, compared by name.
 class UIUTIL_API utTypeID {
 public:
+    // A record for the class `name` (copied; null counts as "").
     utTypeID(utTypeMaker maker, const char* name);
     virtual ~utTypeID();
 
@@ -58,6 +63,8 @@ UIUTIL_API void ut_report_assert_failure(const char* file, int line, const char*
 
 // Receives assertion reports instead of standard error; null restores it.
 typedef void (*ut_assert_handler)(const char* file, int line, const char* message, void* context);
+// Installs `handler`, which receives every later report with `context`; null
+// restores standard error. Process-wide and unguarded.
 UIUTIL_API void ut_set_assert_handler(ut_assert_handler handler, void* context);
 
 // ---- Narrow-text wrappers around wide platform services --------------------
