@@ -2,6 +2,10 @@
 // per line; empty lines and lines starting with '#' are skipped. Escapes:
 // \0 (the NUL byte that separates fields), \n, \r, \t, \\ and \xHH.
 //   uiutil_fuzz_seeds SEED_LIST OUTPUT_DIRECTORY
+// It also takes seeds from the pattern test corpus (tests/data/pattern):
+// each pattern with each of its subjects, or each pattern alone.
+//   uiutil_fuzz_seeds --pattern-subjects CORPUS_DIRECTORY OUTPUT_DIRECTORY
+//   uiutil_fuzz_seeds --patterns CORPUS_DIRECTORY OUTPUT_DIRECTORY
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,9 +66,63 @@ bool unescape(const std::string& line, std::string& out) {
     return true;
 }
 
+// A subject of the pattern corpus: "text" with the escapes \n \t \\ \"
+// and \xHH, as the corpus test reads it.
+std::string corpus_subject(const std::string& line) {
+    std::string out;
+    for (size_t i = 1; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] != '\\' || i + 1 >= line.size()) {
+            out += line[i];
+            continue;
+        }
+        const char e = line[++i];
+        if (e == 'n')
+            out += '\n';
+        else if (e == 't')
+            out += '\t';
+        else if (e == 'x' && i + 2 < line.size()) {
+            out += static_cast<char>(hex_digit(line[i + 1]) * 16 + hex_digit(line[i + 2]));
+            i += 2;
+        } else
+            out += e;
+    }
+    return out;
+}
+
+int pattern_corpus(bool with_subjects, const std::filesystem::path& corpus,
+                   const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    int written = 0;
+    auto write = [&](const std::string& bytes) {
+        char name[32];
+        std::snprintf(name, sizeof name, "corpus-%05d", ++written);
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    };
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        if (entry.path().extension() != ".txt")
+            continue;
+        std::ifstream in(entry.path());
+        std::string line, pattern;
+        while (std::getline(in, line)) {
+            if (line.rfind("pattern", 0) == 0) {
+                pattern = line.size() > 8 ? line.substr(8) : std::string();
+                if (!with_subjects)
+                    write(pattern);
+            } else if (with_subjects && !line.empty() && line[0] == '"') {
+                write(pattern + std::string(1, '\0') + corpus_subject(line));
+            }
+        }
+    }
+    std::cout << written << " seeds\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 &&
+        (std::string(argv[1]) == "--pattern-subjects" || std::string(argv[1]) == "--patterns"))
+        return pattern_corpus(std::string(argv[1]) == "--pattern-subjects", argv[2], argv[3]);
     if (argc != 3) {
         std::cerr << "usage: uiutil_fuzz_seeds SEED_LIST OUTPUT_DIRECTORY\n";
         return 2;
