@@ -14,8 +14,9 @@ TEST(WideConversion, SizeQueryFitAndTooSmall) {
     EXPECT_EQ(0, ui_LPCTSTR_to_WCHAR(L"abcde", target, 5));
     EXPECT_EQ(0, ui_LPCTSTR_to_WCHAR(L"abcde", target, -1));
     EXPECT_EQ(6, ui_LPCSTR_to_TCHAR("abcde", target, 0));
-    EXPECT_EQ(0, ui_LPCSTR_to_TCHAR("abcde", target, 3));
     EXPECT_EQ(L'#', target[0]);
+    // Too small: 0 (the platform's converter may have written part of it).
+    EXPECT_EQ(0, ui_LPCSTR_to_TCHAR("abcde", target, 3));
 
     EXPECT_EQ(1, ui_LPCTSTR_to_WCHAR(L"", target, 1));
     EXPECT_EQ(L'\0', target[0]);
