@@ -5,7 +5,11 @@
 #   - the comment block that opens a header documents the file;
 #   - "// ---- Title ----" section rules are dropped (they group, not document);
 #   - a comment on a line of its own documents the declaration that follows;
-#   - a comment after code on the same line documents that line's member.
+#   - a comment after code on the same line documents that line's member;
+#   - an indented block inside a comment (a table or code laid out in columns,
+#     after an empty comment line or a line ending with ':') is kept as it is,
+#     in a plain-text block (warnings about lines below such a block are off
+#     by its two fence lines).
 use strict;
 use warnings;
 
@@ -21,25 +25,54 @@ sub prose {
     return join "", @parts;
 }
 
+# The text of one whole-line comment, as documentation: verbatim blocks open
+# and close around indented runs.
+my ($verbatim, $previous) = (0, '');
+sub comment_text {
+    my ($text) = @_;
+    my $out = '';
+    my $indented = $text =~ /^   /;
+    if ($verbatim && !$indented) {
+        $out .= "/// ~~~\n";
+        $verbatim = 0;
+    }
+    if (!$verbatim && $indented && ($previous =~ /^\s*$/ || $previous =~ /:\s*$/)) {
+        $out .= "/// ~~~{.unparsed}\n";
+        $verbatim = 1;
+    }
+    $previous = $text;
+    # In a plain-text block only a backslash before < or > is taken as an
+    # escape; doubling it shows the backslash.
+    (my $plain = $text) =~ s/\\([<>])/\\\\$1/g;
+    return $out . "///" . ($verbatim ? $plain : prose($text)) . "\n";
+}
+
+sub end_comment {
+    my $out = $verbatim ? "/// ~~~\n" : '';
+    ($verbatim, $previous) = (0, '');
+    return $out;
+}
+
 my $in_header_comment = 1;
 while (my $line = <>) {
     if ($in_header_comment) {
         if ($line =~ m{^\s*//(.*)$}) {
-            my $text = $1;
-            $text = prose($text);
-            print $. == 1 ? "/// \@file\n///$text\n" : "///$text\n";
+            print "/// \@file\n" if $. == 1;
+            print comment_text($1);
             next;
         }
+        print end_comment();
         $in_header_comment = 0;
     }
     if ($line =~ m{^\s*// -{3,}.*$}) {
-        print "\n";
+        print end_comment(), "\n";
         next;
     }
     if ($line =~ m{^(\s*)//(?!/)(.*)$}) {
-        print "$1///" . prose($2) . "\n";
+        print $1, comment_text($2);
         next;
     }
+    print end_comment();
     # A trailing comment: find the first // outside a string or character
     # literal.
     my ($code, $quote, $escaped) = ('', '', 0);
