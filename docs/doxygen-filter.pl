@@ -14,12 +14,13 @@ use strict;
 use warnings;
 
 # Comment text is plain prose: characters that would start a markup command
-# are escaped, except inside `code spans`.
+# are escaped, except inside `code spans` and "quoted texts", which the
+# reference shows as they stand.
 sub prose {
     my ($text) = @_;
-    my @parts = split /(`[^`]*`)/, $text;
+    my @parts = split /(`[^`]*`|"[^"]*")/, $text;
     for my $part (@parts) {
-        next if $part =~ /^`/;
+        next if $part =~ /^[`"]/;
         $part =~ s/([\\@<>%&#])/\\$1/g;
     }
     return join "", @parts;
