@@ -7,8 +7,7 @@
 #include <uiutil/commands.h>
 
 #ifndef _WIN32
-// Counts live heap blocks of the whole process (the library included), to
-// check that a list releases everything it made.
+// Counts the process's live heap blocks (the library's included).
 static long g_live_blocks;
 void* operator new(std::size_t n) {
     ++g_live_blocks;
@@ -16,221 +15,152 @@ void* operator new(std::size_t n) {
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
-    if (p) {
+static void release(void* p) {
+    if (p)
         --g_live_blocks;
-        std::free(p);
-    }
+    std::free(p);
+}
+void operator delete(void* p) noexcept {
+    release(p);
 }
 void operator delete(void* p, std::size_t) noexcept {
-    operator delete(p);
+    release(p);
 }
 #endif
 
 namespace {
 
-// Counts failed-assertion reports while it lives.
-struct AssertCounter {
-    int reports = 0;
-    AssertCounter() {
-        ut_set_assert_handler([](const char*, int, const char*,
-                                 void* self) { ++static_cast<AssertCounter*>(self)->reports; },
-                              this);
-    }
-    ~AssertCounter() { ut_set_assert_handler(nullptr, nullptr); }
-};
-
 std::string text(const uiSaveString& s) {
-    return static_cast<const char*>(s) ? static_cast<const char*>(s) : "(null)";
+    return s ? static_cast<const char*>(s) : "(null)";
+}
+
+// Adds "text/KIND" items ("TITLE", "LABEL") or update codes ("#code") and
+// answers the resulting size.
+int size_after(std::initializer_list<const char*> items) {
+    uiResourceList list;
+    for (std::string item : items) {
+        if (item[0] == '#') {
+            list.add_uiResource(uiUpdate(std::atoi(item.c_str() + 1)));
+        } else {
+            std::string::size_type slash = item.find('/');
+            uiSaveString value = slash == 0 ? uiSaveString() : uiSaveString(item.c_str(), slash);
+            list.add_uiResource(value, item.substr(slash + 1) == "TITLE" ? uiTITLE : uiLABELSTRING);
+        }
+    }
+    return list.size();
 }
 
 TEST(ResourceList, OnlyTheFirstResourceIsComparedWhenAdding) {
-    uiSaveString a("a"), b("b");
-    {
-        uiResourceList list;
-        list.add_uiResource(a, uiTITLE);
-        list.add_uiResource(uiSaveString("a"), uiTITLE);
-        EXPECT_EQ(1, list.size());
-    }
-    {
-        uiResourceList list;
-        list.add_uiResource(a, uiTITLE);
-        list.add_uiResource(b, uiTITLE);
-        list.add_uiResource(a, uiTITLE);
-        EXPECT_EQ(2, list.size());
-        list.add_uiResource(b, uiTITLE);
-        EXPECT_EQ(3, list.size());
-        list.add_uiResource(a, uiLABELSTRING);
-        EXPECT_EQ(4, list.size());
-    }
-    {
-        // Null and empty texts are not equal; two null texts are.
-        uiResourceList list;
-        list.add_uiResource(uiSaveString(), uiTITLE);
-        list.add_uiResource(uiSaveString(""), uiTITLE);
-        list.add_uiResource(uiSaveString(), uiTITLE);
-        EXPECT_EQ(2, list.size());
-    }
-    {
-        uiResourceList list;
-        list.add_uiResource(uiUpdate(1802));
-        list.add_uiResource(uiUpdate(1802));
-        EXPECT_EQ(1, list.size());
-        list.add_uiResource(uiUpdate(7));
-        EXPECT_EQ(2, list.size());
-    }
-    {
-        uiResourceList list;
-        list.add_uiResource(a, uiTITLE);
-        list.add_uiResource(uiUpdate(5));
-        list.add_uiResource(uiUpdate(5));
-        EXPECT_EQ(3, list.size());
-    }
+    EXPECT_EQ(1, size_after({"a/TITLE", "a/TITLE"}));
+    EXPECT_EQ(2, size_after({"a/TITLE", "b/TITLE", "a/TITLE"}));
+    EXPECT_EQ(3, size_after({"a/TITLE", "b/TITLE", "b/TITLE"}));
+    EXPECT_EQ(2, size_after({"a/TITLE", "a/LABEL"}));
+    EXPECT_EQ(2, size_after({"/TITLE", "/TITLE", "a/TITLE"})); // two null texts are equal
+    EXPECT_EQ(1, size_after({"#1802", "#1802"}));
+    EXPECT_EQ(2, size_after({"#1802", "#7"}));
+    EXPECT_EQ(3, size_after({"a/TITLE", "#5", "#5"}));
+    uiResourceList list;
+    list.add_uiResource(uiSaveString(), uiTITLE);
+    list.add_uiResource(uiSaveString(""), uiTITLE); // null and empty differ
+    EXPECT_EQ(2, list.size());
 }
 
-TEST(ResourceList, Iteration) {
+TEST(ResourceList, IterationAndWriting) {
     uiResourceList list;
-    EXPECT_EQ(1, list.empty());
     uiResourceListIter empty_iter = list.get_iter();
     EXPECT_EQ(0, ++empty_iter);
     EXPECT_EQ(0, --empty_iter);
-    EXPECT_EQ(0, empty_iter.size());
+    EXPECT_EQ(1, list.empty());
 
     list.add_uiResource(uiSaveString("first"), uiTITLE);
     list.add_uiResource(uiSaveString("second"), uiLABELSTRING);
-    EXPECT_EQ(0, list.empty());
     uiResourceListIter it(list);
-    EXPECT_EQ(2, it.size());
-    ASSERT_EQ(1, ++it);
-    EXPECT_EQ("first", text(it().value()));
-    ASSERT_EQ(1, ++it);
-    EXPECT_EQ(uiLABELSTRING, it().type());
-    EXPECT_EQ(0, ++it);
-    ASSERT_EQ(1, ++it);
-    EXPECT_EQ("first", text(it().value()));
-    uiResourceListIter copy(it);
-    EXPECT_EQ(0, --copy); // the copy stood on the first resource too
-    EXPECT_EQ(0, --it);
+    std::string walk;
+    for (int i = 0; i < 4; ++i)
+        walk += ++it ? text(it().value()) + " " : "| ";
+    EXPECT_EQ("first second | first ", walk);
     it.reset();
     ASSERT_EQ(1, --it);
-    EXPECT_EQ("second", text(it().value()));
+    EXPECT_EQ(uiLABELSTRING, it().type());
 
     uiResourceListCursor cur = list.get_cursor();
     ++cur;
     cur().value(uiSaveString("changed"));
-    uiResourceListCursor cur2(cur);
-    EXPECT_EQ("changed", text(cur2().value()));
-    uiResourceListIter reader = list.get_iter();
-    ++reader;
+    uiResourceListIter reader(cur);
     EXPECT_EQ("changed", text(reader().value()));
+
+    static int reports;
+    reports = 0;
+    ut_set_assert_handler([](const char*, int, const char*, void*) { ++reports; }, nullptr);
+    const uiResource& nothing = list.get_iter()(); // undefined: a scratch resource
+    ut_set_assert_handler(nullptr, nullptr);
+    EXPECT_EQ(1, reports);
+    EXPECT_EQ(0, nothing.is_resource());
 }
 
-TEST(ResourceList, ReadingAtTheUndefinedPositionIsReported) {
-    AssertCounter counter;
-    uiResourceList list;
-    list.add_uiResource(uiSaveString("x"), uiTITLE);
-    uiResourceListIter it(list);
-    const uiResource& r = it();
-    EXPECT_EQ(1, counter.reports);
-    EXPECT_EQ(0, r.is_resource());
-    EXPECT_EQ(1, list.size());
-}
-
-TEST(Resource, UpdateAndValueResources) {
-    uiResource update(uiUpdate(42));
-    EXPECT_EQ(0, update.is_resource());
-    EXPECT_EQ(uiVALTYPE_UPDATE, update.type());
-    EXPECT_EQ(42, update.reset_option());
-    EXPECT_EQ(nullptr, static_cast<const char*>(update.value()));
-    update.value(uiSaveString("ignored"));
-    EXPECT_EQ(nullptr, static_cast<const char*>(update.value()));
-    EXPECT_EQ(42, update.reset_option());
-
-    uiResource from_null(uiSaveString(), uiCOMMAND);
-    EXPECT_EQ(1, from_null.is_resource());
-    EXPECT_EQ(nullptr, static_cast<const char*>(from_null.value()));
-    from_null.value(uiSaveString("cmd"));
-    EXPECT_EQ("cmd", text(from_null.value()));
-    // Its string is its own: the shared null string of update resources
-    // stays null.
-    EXPECT_EQ(nullptr, static_cast<const char*>(update.value()));
-}
-
-TEST(Resource, ReservedKindsGivenAValueAreReported) {
-    AssertCounter counter;
-    uiResource r(uiSaveString("text"), uiVALTYPE_UPDATE);
-    EXPECT_EQ(1, counter.reports);
-    EXPECT_EQ(uiVALTYPE_ERROR, r.type());
-    EXPECT_EQ(1, r.is_resource());
-    EXPECT_EQ("text", text(r.value()));
-}
-
-// The protected copying, reached by deriving.
+// Reaches the protected copying.
 struct CopyableResource : uiResource {
     using uiResource::uiResource;
     CopyableResource(const CopyableResource& other) : uiResource(other) {}
     void assign(const uiResource& other) { uiResource::operator=(other); }
 };
 
-TEST(Resource, ProtectedCopyAndAssignment) {
-    CopyableResource source(uiSaveString("v"), uiTITLE);
+TEST(Resource, KindsValuesAndCopying) {
+    uiResource update(uiUpdate(42));
+    update.value(uiSaveString("ignored"));
+    EXPECT_EQ(0, update.is_resource());
+    EXPECT_EQ(42, update.reset_option());
+    EXPECT_EQ("(null)", text(update.value()));
+
+    CopyableResource source(uiSaveString(), uiCOMMAND);
+    EXPECT_EQ(1, source.is_resource());
+    EXPECT_EQ("(null)", text(source.value()));
+    source.value(uiSaveString("v")); // its own string, not the shared null one
+    EXPECT_EQ("(null)", text(update.value()));
+
     CopyableResource copy(source);
     EXPECT_EQ(uiVALTYPE_UPDATE, copy.type());
     EXPECT_EQ(uiUPDATE_COPIED, copy.reset_option());
-
     copy.assign(source);
-    EXPECT_EQ(uiTITLE, copy.type());
     copy.value(uiSaveString("w")); // a copy of its own: the source keeps "v"
+    EXPECT_EQ(uiCOMMAND, copy.type());
     EXPECT_EQ("v", text(source.value()));
-    EXPECT_EQ("w", text(copy.value()));
-
     copy.assign(copy);
     EXPECT_EQ("w", text(copy.value()));
-    copy.assign(uiResource(uiUpdate(9)));
-    EXPECT_EQ(0, copy.is_resource());
-    EXPECT_EQ(9, copy.reset_option());
+    copy.assign(update);
+    EXPECT_EQ(42, copy.reset_option());
+
+    static int reports;
+    reports = 0;
+    ut_set_assert_handler([](const char*, int, const char*, void*) { ++reports; }, nullptr);
+    uiResource reserved(uiSaveString("t"), uiVALTYPE_UPDATE);
+    ut_set_assert_handler(nullptr, nullptr);
+    EXPECT_EQ(1, reports);
+    EXPECT_EQ(uiVALTYPE_ERROR, reserved.type());
+    EXPECT_EQ("t", text(reserved.value()));
 }
 
-TEST(ResourceList, DestroyingTheListReleasesEveryResource) {
+TEST(ResourceList, ResourcesAreReleasedWithTheirList) {
 #ifdef _WIN32
     GTEST_SKIP() << "counts the process's heap blocks, which a DLL keeps apart";
 #else
-    uiSaveString a("a"), b("b"), c("c");
+    uiSaveString a("a"), b("b");
     long before = g_live_blocks;
     {
         uiResourceList list;
         list.add_uiResource(a, uiTITLE);
         list.add_uiResource(b, uiTITLE);
         list.add_uiResource(uiUpdate(3));
-        list.add_uiResource(c, uiTITLE);
-        list.add_uiResource(a, uiTITLE); // skipped: equals the first
+        list.add_uiResource(a, uiTITLE); // skipped
+        uiResourcecoDListPrgcoPrgcoDList direct;
+        uiResourcecoDListPrgcoPrg held(new uiResource(a, uiTITLE));
+        direct.insert_last(held);
+        EXPECT_EQ(nullptr, static_cast<uiResource*>(held));
+        direct.insert_last(uiResourcecoDListPrgcoPrg(new uiResource(uiUpdate(4))));
+        direct.remove_first();
     }
     EXPECT_EQ(before, g_live_blocks);
 #endif
-}
-
-TEST(ResourceList, OwningListOfResourcesThroughItsComposedNames) {
-    using Holder = uiResourcecoDListPrgcoPrg;
-    uiResourcecoDListPrgcoPrgcoDList list;
-    Holder h(new uiResource(uiSaveString("t"), uiTITLE));
-    list.insert_last(h);
-    EXPECT_EQ(nullptr, static_cast<uiResource*>(h)); // the list took the object
-    list.insert_last(Holder(new uiResource(uiUpdate(4))));
-    EXPECT_EQ(2, list.size());
-    EXPECT_EQ(uiTITLE, (*list.read_first()).type());
-
-    uiResourcecoDListPrgcoPrgcoDListcoIterator it(&list);
-    ASSERT_EQ(1, it += 2);
-    const Holder& held = it();
-    EXPECT_EQ(4, (*held).reset_option());
-    it.reset();
-    EXPECT_EQ(-1, it.index());
-
-    // The full list's own cursor removes (and deletes) resources.
-    list.set_index(1);
-    list.remove_first();
-    EXPECT_EQ(0, list.index());
-    EXPECT_EQ(uiVALTYPE_UPDATE, (*list.read_first()).type());
 }
 
 } // namespace
