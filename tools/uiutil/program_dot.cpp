@@ -65,15 +65,27 @@ std::string quoted(const std::string& text) {
 }
 
 // The listing's lines, one per instruction plus the closing "end" line, with
-// the offset column trimmed of its padding.
+// the padding of its columns reduced to two blanks.
 std::vector<std::string> listing_lines(const uiPattern::PatternBuffer& buffer) {
     std::vector<std::string> lines;
     std::istringstream in(pattern_listing(buffer));
     std::string line;
     while (std::getline(in, line)) {
-        std::string::size_type first = line.find_first_not_of(' ');
-        std::string::size_type last = line.find_last_not_of(' ');
-        lines.push_back(first == std::string::npos ? "" : line.substr(first, last - first + 1));
+        // The literal text of an exact instruction, from its quote on, stays
+        // as it is.
+        std::string::size_type quote = line.find('"');
+        std::string label;
+        for (std::size_t i = line.find_first_not_of(' '); i < line.size(); ++i) {
+            bool padding =
+                i < quote && line.compare(i, 2, "  ") == 0 && !label.empty() && label.back() == ' ';
+            if (!padding) {
+                label += line[i];
+            }
+        }
+        while (!label.empty() && label.back() == ' ') {
+            label.pop_back();
+        }
+        lines.push_back(label);
     }
     return lines;
 }
@@ -98,7 +110,7 @@ std::string pattern_dot(const uiPattern::PatternBuffer& buffer, const char* titl
         std::string label = i < labels.size() ? labels[i] : std::to_string(offsets[i]);
         out << "  n" << offsets[i] << " [label=\"" << quoted(label) << "\"];\n";
     }
-    out << "  n" << length << " [label=\"" << length << "  end (match)\", shape=doublecircle];\n";
+    out << "  n" << length << " [label=\"" << length << "  end (match)\", peripheries=2];\n";
     for (int at : offsets) {
         const unsigned char op = code[at];
         const int next = at + size_of(code + at);
