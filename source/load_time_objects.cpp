@@ -32,4 +32,6 @@ utTypeID uiSystemEvent::s_ut_type_id(utTypeMakerNone, "uiSystemEvent");
 static LoadTraceMark g_mark_events("events");
 
 // 4. uiSound's path list (holding ".") and its registry key prefix.
+uiPathList uiSound::m_pathlist(".");
+uiSaveString uiSound::m_registry_app_key_prefix("AppEvents\\Schemes\\Apps");
 static LoadTraceMark g_mark_sound("sound");

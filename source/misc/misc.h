@@ -72,6 +72,77 @@ private:
     int m_set;
 };
 
+// ---- Sounds -----------------------------------------------------------------
+
+#include <cstdint>
+#include <uiutil/paths.h>
+
+// A sound for a user-interface event: a sound file, a system sound alias, or
+// the sound the user assigned to an application event in the per-user sound
+// scheme. Plays through PlaySoundU and reads the scheme through
+// RegQueryValueU (see <uiutil/support.h>; both can be replaced through
+// <uiutil/service_hooks.h>). Sounds play asynchronously: the calls return at
+// once.
+//
+// Not thread-safe: the class-wide path list and key prefix are unguarded, and
+// an object belongs to one thread at a time.
+class UIUTIL_API uiSound {
+public:
+    // A sound with no text, flags 0: play() answers 0 until file() or
+    // registry_sound() gives it something to play.
+    uiSound();
+    // A name without '.' is a system sound alias (flags SND_ALIAS|SND_ASYNC).
+    // Any other name is a file (SND_FILENAME|SND_ASYNC): an absolute path is
+    // kept as it is; a relative one is looked up along m_pathlist and becomes
+    // the full path found there, or the null string when no entry holds it.
+    uiSound(const uiSaveString& name);
+    ~uiSound();
+
+    // Plays the file `path` as given (no lookup); ends a loop setting.
+    void file(const char* path);
+    // Plays the sound: 1 when the platform answers exactly 1. Answers 0
+    // without calling the platform when there is nothing to play.
+    int play() const;
+    // Sets the loop flag (kept until loop_stop, file or registry_sound) and
+    // plays.
+    int loop_play();
+    // Stops whatever sound is playing and clears the loop flag; 1 when the
+    // platform answers exactly 1.
+    int loop_stop();
+
+    // Sets the registry path under which application event keys lie
+    // (initially "AppEvents\\Schemes\\Apps").
+    static void registry_app_key_prefix(const uiSaveString& prefix);
+    // The current registry path of application event keys.
+    static const uiSaveString& registry_app_key_prefix();
+    // Takes the file assigned to `event`: the default value of the per-user
+    // key prefix + "\\" + event + "\\.current". When it cannot be read (or
+    // is longer than 1023 bytes) the sound becomes the alias "default".
+    // Plays nothing.
+    void registry_sound(const uiSaveString& event);
+    // Plays a system sound at once. A name without a backslash is an alias;
+    // otherwise it is a per-user key path whose "\\.current" subkey names the
+    // file to play (0 without playing when that cannot be read). 1 when the
+    // platform answers exactly 1.
+    static int system(const char* name);
+
+    // What play() would play, and with which SND_ flags.
+    const uiSaveString& sound() const { return m_sound; }
+    std::int32_t play_flags() const { return m_play_flags; }
+
+    // The directories searched for relative sound file names; holds "." (the
+    // current directory) from the start. Add sound folders here.
+    static uiPathList m_pathlist;
+
+protected:
+    static uiSaveString m_registry_app_key_prefix;
+
+private:
+    uiSaveString m_sound;
+    std::int32_t m_play_flags;
+    std::int32_t m_enabled;
+};
+
 // ---- Shortcut resolution -----------------------------------------------------
 
 struct IShellLinkW;

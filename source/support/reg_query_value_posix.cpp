@@ -1,5 +1,13 @@
-// Reading per-user settings. Not yet available on this platform: no key is
-// found.
+// Reading per-user settings: the installed hook, or the per-user registry
+// store kept under the XDG configuration folder (see user_registry_posix.cpp).
 #include <uiutil/support.h>
 
-LONG RegQueryValueU(HKEY, const char*, char*, LONG*) { return ERROR_FILE_NOT_FOUND; }
+#include "platform/internal/service_hooks_state.h"
+#include "platform/internal/user_registry.h"
+
+LONG RegQueryValueU(HKEY key, const char* subkey, char* value, LONG* size) {
+    LONG answer = ERROR_FILE_NOT_FOUND;
+    if (uiutil_internal::call_registry_query_hook(key, subkey, value, size, &answer))
+        return answer;
+    return uiutil_internal::read_user_registry(key, subkey, value, size);
+}

@@ -2,6 +2,8 @@
 // narrow arguments with the thread's code page and calls the W function.
 #include <uiutil/support.h>
 
+#include "platform/internal/service_hooks_state.h"
+
 #include <mmsystem.h>
 #include <string>
 
@@ -29,6 +31,9 @@ HINSTANCE LoadLibraryExU(const char* path, HANDLE reserved, DWORD flags) {
 }
 
 BOOL PlaySoundU(const char* sound, HMODULE module, DWORD flags) {
+    BOOL hooked = FALSE;
+    if (uiutil_internal::call_play_sound_hook(sound, module, flags, &hooked))
+        return hooked;
     if (!sound)
         return PlaySoundW(nullptr, module, flags);
     std::wstring wide;
@@ -38,6 +43,9 @@ BOOL PlaySoundU(const char* sound, HMODULE module, DWORD flags) {
 }
 
 LONG RegQueryValueU(HKEY key, const char* subkey, char* value, LONG* size) {
+    LONG hooked = ERROR_FILE_NOT_FOUND;
+    if (uiutil_internal::call_registry_query_hook(key, subkey, value, size, &hooked))
+        return hooked;
     std::wstring wide_subkey;
     if (subkey && !to_wide(subkey, wide_subkey))
         return ERROR_INVALID_PARAMETER;
