@@ -37,6 +37,7 @@ TEST(StripTrailingZeros, CutsAfterSeparatorOnly) {
         ui_strip_trailing_zeros(buffer.data());
         EXPECT_STREQ(c.second, buffer.data()) << c.first;
     }
+    ui_strip_trailing_zeros(nullptr); // left alone
 }
 
 TEST(HresultFromWin32, MapsPositiveCodesOnly) {
