@@ -151,6 +151,11 @@ private:
     unsigned char tr(unsigned char c) const { return m_translate ? m_translate[c] : c; }
     bool word(int i) const { return m_word[m_s[i]] != 0; }
     bool backref(int n, int& d) const;
+    // Whether the single-character instruction at x accepts the character
+    // at d (d below the window's end).
+    bool accepts(const unsigned char* x, int d) const;
+    // Runs a loop of one single-character instruction in one go; see run().
+    const unsigned char* simple_loop(const unsigned char* push, int& d);
     // Handles a jump back to a loop's op_push_alternative: when the pass that
     // just ended consumed nothing, returns true (the loop must end).
     bool empty_pass(const unsigned char* push, int d);
@@ -196,16 +201,90 @@ bool Matcher::backref(int n, int& d) const {
 
 bool Matcher::empty_pass(const unsigned char* push, int d) {
     int loop_owner = static_cast<int>(push - m_code);
+    int top = m_stack.size() - 1;
+    if (top >= 0 && m_stack.at(top).owner == loop_owner) {
+        return m_stack.at(top).position == d; // the usual case: nothing above it
+    }
     int first_pass_owner = loop_owner - 3; // op_dummy_jump of a `+` loop
     bool has_dummy = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
                      jump_target(m_code + first_pass_owner) == push + 3;
-    for (int i = m_stack.size() - 1; i >= 0; --i) {
+    for (int i = top; i >= 0; --i) {
         const ResumePoint& point = m_stack.at(i);
         if (point.owner == loop_owner || (has_dummy && point.owner == first_pass_owner)) {
             return point.position == d;
         }
     }
     return false;
+}
+
+bool Matcher::accepts(const unsigned char* x, int d) const {
+    unsigned char c = m_s[d];
+    switch (*x) {
+    case op_exact:
+        return tr(c) == x[2];
+    case op_any_char:
+        return tr(c) != newline;
+    case op_char_set:
+        return set_has(x, tr(c));
+    case op_char_set_not:
+        return !set_has(x, tr(c));
+    case op_word_char:
+        return m_word[c] != 0;
+    default: // op_not_word_char
+        return m_word[c] == 0;
+    }
+}
+
+// The length of the single-character instruction at x, 0 when it is not one.
+int single_character(const unsigned char* x) {
+    switch (*x) {
+    case op_exact:
+        return x[1] == 1 ? 3 : 0;
+    case op_any_char:
+    case op_word_char:
+    case op_not_word_char:
+        return 1;
+    case op_char_set:
+    case op_char_set_not:
+        return 2 + x[1];
+    default:
+        return 0;
+    }
+}
+
+// A loop "push(exit) X loop_jump(push)" whose body X takes one character:
+// the same resume points, rewrite and end position as running it step by
+// step, without the interpretation per character. Returns the instruction to
+// go on with, or null when the loop has another shape.
+const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
+    const unsigned char* body = push + 3;
+    int size = single_character(body);
+    if (size == 0) {
+        return nullptr;
+    }
+    const unsigned char* back = body + size;
+    if (back + 3 > m_end || (*back != op_loop_jump && *back != op_pop_jump && *back != op_jump) ||
+        jump_target(back) != push || jump_target(push) != back + 3) {
+        return nullptr;
+    }
+    int start = d;
+    while (d < m_stop && accepts(body, d)) {
+        ++d;
+    }
+    if (d == start) {
+        return back + 3; // the one resume point was pushed and taken again
+    }
+    if (*back == op_loop_jump) {
+        *const_cast<unsigned char*>(back) = loop_rewrite(back, m_end, m_translate);
+        ++loop_rewrites;
+    }
+    if (*back == op_jump) {
+        int owner = static_cast<int>(push - m_code);
+        for (int i = start; i < d; ++i) {
+            m_stack.push(back + 3, i, owner);
+        }
+    }
+    return back + 3;
 }
 
 int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
@@ -255,6 +334,10 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             ++pc;
             break;
         case op_push_alternative:
+            if (const unsigned char* next = simple_loop(pc, d)) {
+                pc = next;
+                break;
+            }
             m_stack.push(jump_target(pc), d, static_cast<int>(pc - m_code));
             pc += 3;
             break;

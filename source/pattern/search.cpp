@@ -2,6 +2,7 @@
 #include "program.h"
 #include "search_accel.h"
 
+#include <cstring>
 #include <uiutil/pattern.h>
 
 using namespace uiutil_internal;
@@ -13,12 +14,16 @@ namespace {
 class Candidates {
 public:
     Candidates(const PatternAccel& accel, const char* text, int size)
-        : m_accel(accel), m_text(text), m_size(size), m_next(accel.literals.size(), -2) {}
+        : m_accel(accel), m_text(text), m_size(size) {
+        for (int& n : m_next) {
+            n = -2;
+        }
+    }
 
     int next(int pos) {
         if (!m_accel.literals.empty()) {
             int best = m_size + 1;
-            for (std::size_t i = 0; i < m_next.size(); ++i) {
+            for (std::size_t i = 0; i < m_accel.literals.size(); ++i) {
                 if (m_next[i] != -1 && m_next[i] < pos) {
                     m_next[i] = find_literal(m_text, m_size, pos, m_accel.literals[i]);
                 }
@@ -42,7 +47,7 @@ private:
     const PatternAccel& m_accel;
     const char* m_text;
     int m_size;
-    std::vector<int> m_next; // cached next occurrence per literal; -1 none, -2 unknown
+    int m_next[max_accel_literals]; // next occurrence per literal; -1 none, -2 unknown
 };
 
 } // namespace
@@ -74,23 +79,43 @@ int uiPattern::search(const char* text, int size) {
     if (buffer->length > 0 && buffer->code[0] == op_buffer_start && range > 0) {
         range = 1; // no match can start after position 0
     }
+    bool check_required = m_accel->has_required;
     for (;;) {
+        if (check_required && required_checkable(*m_accel, buffer->code)) {
+            // Every match passes through a literal holding this byte.
+            check_required = false;
+            if (!std::memchr(text + pos, m_accel->required_byte, size - pos)) {
+                return -1;
+            }
+        }
+        if (accelerated) {
+            int next = candidates.next(pos);
+            if (next > pos) {
+                if (next - pos > range) {
+                    return -1;
+                }
+                range -= next - pos;
+                pos = next;
+            }
+        }
         bool try_here = true;
         if (fastmap && pos < size && buffer->empty_match != 1) {
             if (range > 0) {
                 // Skip unmarked characters, never beyond the positions left.
                 int limit = pos + range < size ? pos + range : size;
+                int start = pos;
                 if (translate) {
                     while (pos < limit && !fastmap[translate[s[pos]]]) {
                         ++pos;
-                        --range;
                     }
                 } else {
-                    int start = pos;
                     while (pos < limit && !fastmap[s[pos]]) {
                         ++pos;
                     }
-                    range -= pos - start;
+                }
+                range -= pos - start;
+                if (pos != start && accelerated) {
+                    continue; // the acceleration has its say at the new position
                 }
             } else if (!fastmap[translate ? translate[s[pos]] : s[pos]]) {
                 try_here = false;
@@ -99,17 +124,6 @@ int uiPattern::search(const char* text, int size) {
         if (try_here) {
             if (range >= 0 && pos == size && fastmap && buffer->empty_match == 0) {
                 return -1;
-            }
-            if (accelerated) {
-                int next = candidates.next(pos);
-                if (next > pos) {
-                    if (next - pos > range) {
-                        return -1;
-                    }
-                    range -= next - pos;
-                    pos = next;
-                    continue; // the fastmap has its say at the new position
-                }
             }
             if (re_match_2(buffer, const_cast<char*>(text), size, nullptr, 0, pos, &m_registers,
                            size) >= 0) {

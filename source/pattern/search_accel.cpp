@@ -9,7 +9,7 @@ namespace uiutil_internal {
 
 namespace {
 
-const std::size_t max_literals = 8;
+const std::size_t max_literals = max_accel_literals;
 
 // Collects the first op_exact of every path from the program's start, through
 // zero-width instructions, alternatives and forward jumps only. False when
@@ -168,6 +168,99 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
     return SharpResult::built;
 }
 
+// The instructions an attempt can run next after the one at p, as offsets.
+// A jump back to a loop may also fall through: the pass-consumed-nothing exit.
+int successors(const unsigned char* code, int at, int out[2]) {
+    const unsigned char* p = code + at;
+    switch (*p) {
+    case op_jump:
+    case op_pop_jump:
+    case op_loop_jump: {
+        int target = static_cast<int>(jump_target(p) - code);
+        out[0] = target;
+        if (target < at) {
+            out[1] = at + 3;
+            return 2;
+        }
+        return 1;
+    }
+    case op_dummy_jump:
+        out[0] = static_cast<int>(jump_target(p) - code);
+        return 1;
+    case op_push_alternative:
+        out[0] = at + 3;
+        out[1] = static_cast<int>(jump_target(p) - code);
+        return 2;
+    default:
+        out[0] = at + instruction_size(p);
+        return 1;
+    }
+}
+
+// Whether the program's end can be reached from its start without running
+// the instruction at `avoid`; collects the backward jumps met on the way.
+bool end_reachable_without(const unsigned char* code, int length, int avoid,
+                           std::vector<int>& loops) {
+    std::vector<char> seen(length + 1, 0);
+    std::vector<int> pending{0};
+    bool reached = false;
+    while (!pending.empty()) {
+        int at = pending.back();
+        pending.pop_back();
+        if (at < 0 || at > length || seen[at] || at == avoid) {
+            continue;
+        }
+        seen[at] = 1;
+        if (at == length) {
+            reached = true;
+            continue;
+        }
+        int next[2];
+        int n = successors(code, at, next);
+        unsigned char op = code[at];
+        if ((op == op_jump || op == op_pop_jump || op == op_loop_jump) && next[0] < at) {
+            loops.push_back(at);
+        }
+        for (int i = 0; i < n; ++i) {
+            pending.push_back(next[i]);
+        }
+    }
+    return reached;
+}
+
+int commonness(unsigned char c);
+
+// Picks an op_exact that every match runs through, preferring rare bytes.
+void find_required(const unsigned char* code, int length, PatternAccel& accel) {
+    const int max_program = 4096;
+    const int max_candidates = 16;
+    if (length > max_program) {
+        return;
+    }
+    int best_rank = 1000;
+    int candidates = 0;
+    for (int at = 0; at < length && candidates < max_candidates;
+         at += instruction_size(code + at)) {
+        if (code[at] != op_exact || code[at + 1] == 0) {
+            continue;
+        }
+        ++candidates;
+        std::vector<int> loops;
+        if (end_reachable_without(code, length, at, loops)) {
+            continue;
+        }
+        for (int i = 0; i < code[at + 1]; ++i) {
+            unsigned char c = code[at + 2 + i];
+            if (commonness(c) < best_rank) {
+                best_rank = commonness(c);
+                accel.has_required = true;
+                accel.required_byte = c;
+                accel.loops_before_required = loops;
+            }
+        }
+    }
+}
+
 // A rough rank of how common a byte is in text; the literal search looks for
 // the literal's rarest byte first.
 int commonness(unsigned char c) {
@@ -197,6 +290,9 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     if (!translate && !collect_literals(code, end, accel.literals)) {
         accel.literals.clear();
     }
+    if (!translate) {
+        find_required(code, buffer.length, accel);
+    }
     SharpResult sharp = collect_sharp(code, end, translate, word_table, accel);
     accel.sharp_valid = sharp == SharpResult::built;
     accel.retry_after_rewrites = sharp == SharpResult::loop_pending;
@@ -207,27 +303,53 @@ int find_literal(const char* text, int size, int from, const std::string& litera
     if (n == 0) {
         return from <= size ? from : -1;
     }
-    // Look for the literal's rarest byte, then compare the whole literal.
-    int rare = 0;
+    const char* lit = literal.data();
+    if (n == 1) {
+        const void* hit = from < size ? std::memchr(text + from, lit[0], size - from) : nullptr;
+        return hit ? static_cast<int>(static_cast<const char*>(hit) - text) : -1;
+    }
+    // Filter candidate starts by the literal's two rarest bytes, a block of
+    // positions at a time (a loop the compiler can vectorise), then compare.
+    int r1 = 0;
     for (int i = 1; i < n; ++i) {
-        if (commonness(static_cast<unsigned char>(literal[i])) <
-            commonness(static_cast<unsigned char>(literal[rare]))) {
-            rare = i;
+        if (commonness(static_cast<unsigned char>(lit[i])) <
+            commonness(static_cast<unsigned char>(lit[r1]))) {
+            r1 = i;
         }
     }
-    const char* lit = literal.data();
-    const char* limit = text + size - (n - 1 - rare); // last place the rare byte may stand
-    const char* p = text + from + rare;
-    while (p < limit) {
-        const void* hit = std::memchr(p, lit[rare], limit - p);
-        if (!hit) {
-            return -1;
+    int r2 = r1 == 0 ? 1 : 0;
+    for (int i = 0; i < n; ++i) {
+        if (i != r1 && commonness(static_cast<unsigned char>(lit[i])) <
+                           commonness(static_cast<unsigned char>(lit[r2]))) {
+            r2 = i;
         }
-        const char* start = static_cast<const char*>(hit) - rare;
-        if (std::memcmp(start, lit, n) == 0) {
-            return static_cast<int>(start - text);
+    }
+    const unsigned char c1 = static_cast<unsigned char>(lit[r1]);
+    const unsigned char c2 = static_cast<unsigned char>(lit[r2]);
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
+    const int last = size - n; // the last possible start
+    const int block = 32;
+    int at = from;
+    for (; at + block - 1 <= last; at += block) {
+        const unsigned char* a = s + at + r1;
+        const unsigned char* b = s + at + r2;
+        unsigned char any = 0;
+        for (int j = 0; j < block; ++j) {
+            any |= static_cast<unsigned char>((a[j] == c1) & (b[j] == c2));
         }
-        p = static_cast<const char*>(hit) + 1;
+        if (!any) {
+            continue;
+        }
+        for (int j = 0; j < block; ++j) {
+            if (a[j] == c1 && b[j] == c2 && std::memcmp(s + at + j, lit, n) == 0) {
+                return at + j;
+            }
+        }
+    }
+    for (; at <= last; ++at) {
+        if (s[at + r1] == c1 && std::memcmp(s + at, lit, n) == 0) {
+            return at;
+        }
     }
     return -1;
 }

@@ -10,6 +10,8 @@
 
 namespace uiutil_internal {
 
+const std::size_t max_accel_literals = 8;
+
 struct PatternAccel {
     // Literals one of which every match begins with, each the whole first
     // op_exact of a path (empty when there is no such small set).
@@ -24,7 +26,24 @@ struct PatternAccel {
     // the matcher has rewritten loops.
     bool retry_after_rewrites = false;
     unsigned long rewrites_seen = 0;
+    // A byte of an op_exact that every match passes through, and the offsets
+    // of the loop jumps an attempt can reach before it. Once none of those is
+    // an unrewritten op_loop_jump, a subject without the byte cannot match
+    // and trying it would leave no trace.
+    bool has_required = false;
+    unsigned char required_byte = 0;
+    std::vector<int> loops_before_required;
 };
+
+// Whether the required-byte test may be used on the program as it now is.
+inline bool required_checkable(const PatternAccel& accel, const char* code) {
+    for (int at : accel.loops_before_required) {
+        if (static_cast<unsigned char>(code[at]) == 7) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Builds the acceleration data for a compiled program.
 void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,

@@ -58,8 +58,10 @@ private:
                 ours += start ? "\\<" : "\\>";
                 posix += start ? "\\<" : "\\>";
             }
-            atom(ours, posix, depth);
-            int r = pick(6);
+            bool group = atom(ours, posix, depth);
+            // Repeated groups inside repeated groups make backtracking take
+            // exponential time, as in any backtracking engine: keep them out.
+            int r = group && depth > 0 ? 5 : pick(6);
             const char* op = r == 0 ? "*" : r == 1 ? "+" : r == 2 ? "?" : "";
             ours += op;
             posix += op;
@@ -70,7 +72,7 @@ private:
         }
     }
 
-    void atom(std::string& ours, std::string& posix, int depth) {
+    bool atom(std::string& ours, std::string& posix, int depth) {
         int kind = pick(depth < 2 ? 9 : 7);
         const char* text;
         switch (kind) {
@@ -93,7 +95,7 @@ private:
             pattern(ours, posix, depth + 1);
             ours += "\\)";
             posix += ")";
-            return;
+            return true;
         default: {
             static const char* const letters[] = {"a", "b", "c", " "};
             text = letters[pick(4)];
@@ -102,6 +104,7 @@ private:
         }
         ours += text;
         posix += text;
+        return false;
     }
 
     std::mt19937 m_random;
