@@ -37,7 +37,7 @@ public:
     // words Ctrl, Alt and Shift, in any letter case, anywhere and in any
     // order, add their modifier when a '-' or '+' follows them directly
     // ("Ctrl + A" has no modifier). Without a key name nothing changes.
-    void set(const uiSaveString& spec);
+    void set(const uiSaveString& text);
 
     // Looks for the accelerator part of a menu label: the text after the
     // last tab, or after the last backslash-t pair (the two characters '\\'

@@ -53,20 +53,20 @@ void uiAccelerator::operator=(const uiAccelerator& other) {
     m_key = other.m_key;
 }
 
-void uiAccelerator::set(const uiSaveString& spec) {
-    if (!static_cast<const char*>(spec))
+void uiAccelerator::set(const uiSaveString& text) {
+    if (!static_cast<const char*>(text))
         return; // the null text has no key name
     uiPattern key_name{uiSaveString(key_name_pattern)};
-    if (!key_name.match(spec) || !key_name.has_register(1))
+    if (!key_name.match(text) || !key_name.has_register(1))
         return;
     m_flags = 0;
     // A copy of our own: the register text is a shared result object.
     m_key = uiSaveString(static_cast<const char*>(key_name.get_register(1)));
-    if (occurs(ctrl_pattern, spec))
+    if (occurs(ctrl_pattern, text))
         m_flags |= uiAccelCtrl;
-    if (occurs(alt_pattern, spec))
+    if (occurs(alt_pattern, text))
         m_flags |= uiAccelAlt;
-    if (occurs(shift_pattern, spec))
+    if (occurs(shift_pattern, text))
         m_flags |= uiAccelShift;
 }
 

@@ -5,9 +5,9 @@
 
 namespace {
 
-uiAccelerator accelerator(const char* spec) {
+uiAccelerator accelerator(const char* text) {
     uiAccelerator a;
-    a.set(spec);
+    a.set(text);
     return a;
 }
 

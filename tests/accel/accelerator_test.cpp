@@ -11,7 +11,7 @@ std::string text(const uiSaveString& s) {
 }
 
 struct Parsed {
-    const char* spec;
+    const char* accel_text;
     int flags;
     const char* key;
     const char* description;
@@ -35,9 +35,9 @@ TEST(Accelerator, ParsesModifiersAndKey) {
         {"Ctrl+F2\nmore text", 2, "F2", "Ctrl-F2", 9, 113},
     };
     for (const Parsed& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.accel_text);
         uiAccelerator a;
-        a.set(c.spec);
+        a.set(c.accel_text);
         EXPECT_EQ(a.valid(), 1);
         EXPECT_EQ(a.flags(), c.flags);
         EXPECT_EQ(text(a.key()), c.key);
