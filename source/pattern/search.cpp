@@ -84,7 +84,7 @@ int uiPattern::search(const char* text, int size) {
         if (check_required && required_checkable(*m_accel, buffer->code)) {
             // Every match passes through a literal holding this byte.
             check_required = false;
-            if (!std::memchr(text + pos, m_accel->required_byte, size - pos)) {
+            if (pos >= size || !std::memchr(text + pos, m_accel->required_byte, size - pos)) {
                 return -1;
             }
         }
