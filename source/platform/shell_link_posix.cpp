@@ -86,6 +86,18 @@ HRESULT from_errno(int error) {
     }
 }
 
+// A file that is not there: "path not found" when its folder is missing too,
+// as the shell tells the two apart.
+HRESULT missing_file_error(const std::string& path, int error) {
+    if (error != ENOENT)
+        return from_errno(error);
+    std::error_code ignored;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ignored))
+        return HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND);
+    return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+}
+
 std::string absolute_beside(const std::string& link_path, const std::string& target) {
     namespace fs = std::filesystem;
     fs::path path(target);
@@ -211,9 +223,11 @@ HRESULT persist_file_load(IPersistFile* file, const wchar_t* path, DWORD) {
         return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
     struct stat status;
     if (lstat(link_path.c_str(), &status) != 0)
-        return from_errno(errno);
+        return missing_file_error(link_path, errno);
     HRESULT hr = kNotALinkFile;
-    if (S_ISLNK(status.st_mode))
+    if (S_ISDIR(status.st_mode))
+        hr = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED); // as the shell answers for a folder
+    else if (S_ISLNK(status.st_mode))
         hr = read_symbolic_link(link_path, link->target);
     else if (S_ISREG(status.st_mode))
         hr = read_link_file(link_path, link->target);

@@ -107,8 +107,7 @@ TEST_F(LinkReader, DesktopEntryLinks) {
     EXPECT_EQ(launcher.target, "");
 }
 
-TEST_F(LinkReader, FolderAndLongTargetFailWithoutOverflow) {
-    EXPECT_TRUE(FAILED(resolve(folder).hr));
+TEST_F(LinkReader, LongTargetFailsWithoutOverflow) {
     const std::string long_target = "/" + std::string(240, 'a') + "/" + std::string(30, 'b');
     fs::create_symlink(long_target, folder / "long");
     const Result r = resolve(folder / "long");

@@ -86,12 +86,20 @@ TEST_F(Shortcuts, FilesThatAreNoLinksFailWithAnEmptyTarget) {
     Resolver resolver;
     const fs::path text = scratch_folder() / "plain.txt";
     std::ofstream(text.string()) << "not a link\n";
-    Result r = resolve(resolver, text.wstring());
-    EXPECT_TRUE(FAILED(r.hr));
-    EXPECT_EQ(r.target, "");
-    r = resolve(resolver, (scratch_folder() / "missing.lnk").wstring());
-    EXPECT_EQ(r.hr, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(r.target, "");
+    const struct {
+        fs::path path;
+        long hr;
+    } cases[] = {
+        {text, E_FAIL},
+        {scratch_folder() / "missing.lnk", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)},
+        {scratch_folder() / "missing" / "a.lnk", HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)},
+        {scratch_folder(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)},
+    };
+    for (const auto& c : cases) {
+        const Result r = resolve(resolver, c.path.wstring());
+        EXPECT_EQ(r.hr, c.hr) << c.path;
+        EXPECT_EQ(r.target, "") << c.path;
+    }
 }
 
 TEST_F(Shortcuts, LinkPathsOf260CharactersAreRefused) {

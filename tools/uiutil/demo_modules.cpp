@@ -28,17 +28,21 @@ void print_report(const char* file, int line, const char* message, void*) {
     std::printf("  assertion report: %s(%d): %s\n", file, line, message);
 }
 
-// Two resource libraries: real modules on Windows (this program and the
-// library), small data files elsewhere.
+// Two resource libraries: copies of the library's own module on Windows
+// (any module serves as a data file), small data files elsewhere.
 void library_paths(std::string& french, std::string& german) {
+    const fs::path folder = fs::temp_directory_path() / "uiutil_demo_modules";
+    fs::create_directories(folder);
 #if defined(_WIN32)
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    french = fs::path(self).string();
-    german = (fs::path(self).parent_path() / "uiutil.dll").string();
+    const fs::path library = fs::path(self).parent_path() / "uiutil.dll";
+    french = (folder / "french.dll").string();
+    german = (folder / "german.dll").string();
+    std::error_code error;
+    fs::copy_file(library, french, fs::copy_options::overwrite_existing, error);
+    fs::copy_file(library, german, fs::copy_options::overwrite_existing, error);
 #else
-    const fs::path folder = fs::temp_directory_path() / "uiutil_demo_modules";
-    fs::create_directories(folder);
     french = (folder / "french.res").string();
     german = (folder / "german.res").string();
     std::ofstream(french) << "Fichier";
