@@ -188,11 +188,11 @@ TEST(PatternBuffers, ConstructionStateAndTheSharedWordTable) {
         }
         const char* table = PatternProbe::word_table();
         ASSERT_NE(table, nullptr);
-        EXPECT_NE(table['a'], 0);
-        EXPECT_NE(table['Z'], 0);
-        EXPECT_NE(table['7'], 0);
-        EXPECT_EQ(table['_'], 0);
-        EXPECT_EQ(table[' '], 0);
+        EXPECT_NE(table[static_cast<unsigned char>('a')], 0);
+        EXPECT_NE(table[static_cast<unsigned char>('Z')], 0);
+        EXPECT_NE(table[static_cast<unsigned char>('7')], 0);
+        EXPECT_EQ(table[static_cast<unsigned char>('_')], 0);
+        EXPECT_EQ(table[static_cast<unsigned char>(' ')], 0);
         {
             PatternProbe second("b");
             EXPECT_EQ(PatternProbe::word_table(), table);
