@@ -154,7 +154,9 @@ TEST(ResourceList, ResourcesAreReleasedWithTheirList) {
         list.add_uiResource(a, uiTITLE); // skipped
         uiResourcecoDListPrgcoPrgcoDList direct;
         uiResourcecoDListPrgcoPrg held(new uiResource(a, uiTITLE));
+        long before_insert = g_live_blocks;
         direct.insert_last(held);
+        EXPECT_EQ(before_insert + 1, g_live_blocks); // one block per element
         EXPECT_EQ(nullptr, static_cast<uiResource*>(held));
         direct.insert_last(uiResourcecoDListPrgcoPrg(new uiResource(uiUpdate(4))));
         direct.remove_first();
