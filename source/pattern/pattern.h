@@ -23,7 +23,18 @@
 //   after the loop instead of repeating the same iteration forever.
 // - A jump in the program reaches at most 32,767 bytes; a pattern whose loop
 //   body or branch is longer is refused with uiPatternTooBig.
+// - A loop jump becomes op_pop_jump (keeping no resume point per pass) only
+//   when that cannot lose a match: the program ends after the loop, or the
+//   continuation needs a character the body's first instruction refuses and
+//   the body itself leaves no alternative behind; otherwise op_jump.
+// - The fastmap builder's list of pending alternatives grows as needed; a
+//   walk of more than a million steps gives up with empty_match 1 (every
+//   position is tried).
 // - m_reserved has no role; it is kept for layout.
+//
+// Matching backtracks: like any backtracking engine it can take time
+// exponential in the subject's length for patterns that nest repetitions of
+// optional parts, such as \(\(a?\)*\)*b.
 //
 // Not thread-safe: a pattern rewrites its own program while matching, and the
 // word-character table, the live-pattern count and the result string of
