@@ -36,7 +36,8 @@
 // Not every kind offers every operation: the uiSaveString Prg kind offers no
 // reading at all, copying (utCopy) and the full list's walking operations
 // belong to the Ptr kind only. An operation a kind does not offer does not
-// compile for it.
+// compile for it. Every kind's iterator has reset(), which also sets the index
+// to -1, and every full list has its cursor's operations.
 //
 // Broken preconditions: removing from or reading the first element of an
 // empty list, reading at or removing from the undefined position, and `become`
