@@ -22,3 +22,8 @@ if(NOT WIN32)
     message(STATUS "uiutil: libcanberra not used; sounds will not play")
   endif()
 endif()
+
+# Lets the tests know which sound back end the library has.
+if(UIUTIL_CANBERRA_FOUND)
+  set_property(TARGET uiutil PROPERTY UIUTIL_SOUND_BACKEND canberra)
+endif()

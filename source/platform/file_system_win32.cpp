@@ -10,8 +10,8 @@
 namespace uiutil_internal {
 
 int platform_file_status(const char* path, uiFileKind* kind) {
-    struct _stat32 status;
-    if (_stat32(path, &status) != 0)
+    struct _stat status;
+    if (_stat(path, &status) != 0)
         return errno != 0 ? errno : EIO;
     const unsigned type = status.st_mode & _S_IFMT;
     if (type == _S_IFREG)
