@@ -162,46 +162,30 @@ struct LinkInfo {
 
 std::string link_info(const LinkInfo& info) {
     const bool unicode = !info.local_base_w.empty();
+    const bool local = !info.local_base.empty(), network = !info.share.empty();
     const std::uint32_t header = unicode ? 0x24 : 0x1C;
-    const std::string volume = std::string("\x11\0\0\0\3\0\0\0\x78\x56\x34\x12\x10\0\0\0\0", 17);
-    std::string network;
-    if (!info.share.empty()) {
-        put32(network, 0x14 + static_cast<std::uint32_t>(info.share.size()) + 1);
-        put32(network, 0);
-        put32(network, 0x14);
-        put32(network, 0);
-        put32(network, 0x00020000);
-        network += info.share + '\0';
-    }
     std::string body;
-    std::uint32_t at = header;
-    const std::uint32_t volume_at = info.local_base.empty() ? 0 : at;
-    body += info.local_base.empty() ? "" : volume;
-    at = header + static_cast<std::uint32_t>(body.size());
-    const std::uint32_t base_at = info.local_base.empty() ? 0 : at;
-    if (!info.local_base.empty())
-        body += info.local_base + '\0';
-    at = header + static_cast<std::uint32_t>(body.size());
-    const std::uint32_t network_at = network.empty() ? 0 : at;
-    body += network;
-    at = header + static_cast<std::uint32_t>(body.size());
-    const std::uint32_t suffix_at = at;
-    body += info.suffix + '\0';
-    std::uint32_t base_w_at = 0, suffix_w_at = 0;
-    if (unicode) {
-        base_w_at = header + static_cast<std::uint32_t>(body.size());
-        body += utf16z(info.local_base_w);
-        suffix_w_at = header + static_cast<std::uint32_t>(body.size());
-        body += utf16z(u"");
-    }
+    auto place = [&](const std::string& part) {
+        const std::uint32_t at = header + static_cast<std::uint32_t>(body.size());
+        body += part;
+        return at;
+    };
+    const std::uint32_t volume_at =
+        local ? place(std::string("\x11\0\0\0\3\0\0\0\0\0\0\0\x10\0\0\0\0", 17)) : 0;
+    const std::uint32_t base_at = local ? place(info.local_base + '\0') : 0;
+    std::string share; // size, flags, name offset, device offset, provider, name
+    for (std::uint32_t field :
+         {0x15 + static_cast<std::uint32_t>(info.share.size()), 0u, 0x14u, 0u, 0x20000u})
+        put32(share, field);
+    const std::uint32_t share_at = network ? place(share + info.share + '\0') : 0;
+    const std::uint32_t suffix_at = place(info.suffix + '\0');
+    const std::uint32_t base_w_at = unicode ? place(utf16z(info.local_base_w)) : 0;
+    const std::uint32_t suffix_w_at = unicode ? place(utf16z(u"")) : 0;
     std::string out;
-    put32(out, header + static_cast<std::uint32_t>(body.size()));
-    put32(out, header);
-    put32(out, (info.local_base.empty() ? 0 : 1) | (network.empty() ? 0 : 2));
-    put32(out, volume_at);
-    put32(out, base_at);
-    put32(out, network_at);
-    put32(out, suffix_at);
+    for (std::uint32_t field :
+         {header + static_cast<std::uint32_t>(body.size()), header,
+          (local ? 1u : 0u) | (network ? 2u : 0u), volume_at, base_at, share_at, suffix_at})
+        put32(out, field);
     if (unicode) {
         put32(out, base_w_at);
         put32(out, suffix_w_at);
