@@ -11,7 +11,7 @@
 
 namespace {
 
-using test_files::ScratchDir;
+using Texts = std::vector<std::string>;
 
 class PathList : public uiPathList {
 public:
@@ -19,73 +19,51 @@ public:
     using uiPathList::uiPathList;
 };
 
-// A search result, owned; "(null)" for none.
+// A search result, released; "(null)" for none.
 std::string found(char* result) {
     std::unique_ptr<char[]> owned(result);
-    return owned ? std::string(owned.get()) : std::string("(null)");
+    return owned ? std::string(owned.get()) : "(null)";
 }
 
-// Records queried paths and reports every one missing.
-int record_missing(const char* path, uiFileKind*, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(path);
+int record_missing(const char* path, uiFileKind*, void* queried) {
+    static_cast<Texts*>(queried)->push_back(path);
     return ENOENT;
 }
 
-struct RecordQueries {
-    std::vector<std::string> queried;
-    RecordQueries() { ui_set_file_status_hook(record_missing, &queried); }
-    ~RecordQueries() { ui_set_file_status_hook(nullptr, nullptr); }
-};
-
 TEST(PathListSearch, CandidatesJoinEntryAndNameWithASlash) {
     PathList list(".;A;B\\;C/");
-    RecordQueries record;
-    EXPECT_EQ(found(list.search("n.wav")), "(null)");
-    EXPECT_EQ(record.queried,
-              (std::vector<std::string>{"n.wav", "A/n.wav", "B\\/n.wav", "C//n.wav"}));
-
-    // An absolute name consults no entry.
-    record.queried.clear();
-    EXPECT_EQ(found(list.search("/abs/n.wav")), "(null)");
-    EXPECT_EQ(found(list.search_reverse("C:\\abs\\n.wav")), "(null)");
-    EXPECT_EQ(record.queried, (std::vector<std::string>{"/abs/n.wav", "C:\\abs\\n.wav"}));
-
-    // A long name is passed whole.
-    record.queried.clear();
+    Texts queried;
+    ui_set_file_status_hook(record_missing, &queried);
     const std::string long_name(10000, 'n');
+    EXPECT_EQ(found(list.search("n.wav")), "(null)");
+    EXPECT_EQ(found(list.search("/abs/n.wav")), "(null)");        // consults no entry
+    EXPECT_EQ(found(list.search_reverse("C:\\n.wav")), "(null)"); // nor does this
     EXPECT_EQ(found(list.search_reverse(long_name.c_str())), "(null)");
-    ASSERT_EQ(record.queried.size(), 4u);
-    EXPECT_EQ(record.queried.front(), "C//" + long_name);
-    EXPECT_EQ(record.queried.back(), long_name);
+    ui_set_file_status_hook(nullptr, nullptr);
+    EXPECT_EQ(queried,
+              (Texts{"n.wav", "A/n.wav", "B\\/n.wav", "C//n.wav", "/abs/n.wav", "C:\\n.wav",
+                     "C//" + long_name, "B\\/" + long_name, "A/" + long_name, long_name}));
 }
 
 TEST(PathListSearch, FirstForwardsLastBackwardsAndNeverADirectory) {
-    ScratchDir scratch;
-    const std::string one = scratch.dir("one"), two = scratch.dir("two"),
-                      three = scratch.dir("three");
+    test_files::ScratchDir scratch;
+    const std::string one = scratch.dir("one"), two = scratch.dir("two"), three = scratch.dir("3");
     scratch.file("one/f");
-    scratch.file("three/f");
+    scratch.file("3/f");
     scratch.dir("two/d");
-    scratch.file("three/d");
+    scratch.file("3/d");
     PathList list((one + ";" + two + ";" + three).c_str());
     EXPECT_EQ(found(list.search("f")), one + "/f");
     EXPECT_EQ(found(list.search_reverse("f")), three + "/f");
     EXPECT_EQ(found(list.search("d")), three + "/d");
-    EXPECT_EQ(found(list.search("missing")), "(null)");
     EXPECT_EQ(found(list.search("d", uiPATHISDIRECTORY)), two + "/d");
-
-    PathList only_dir(two.c_str());
-    EXPECT_EQ(found(only_dir.search("d")), "(null)");
-    EXPECT_EQ(found(PathList().search("f")), "(null)");
-
-    // Absolute names: a copy when they name a file.
-    const std::string absolute = one + "/f";
-    EXPECT_EQ(found(only_dir.search(absolute.c_str())), absolute);
-    EXPECT_EQ(found(only_dir.search(two.c_str())), "(null)");
+    EXPECT_EQ(found(PathList(two.c_str()).search("d")), "(null)");
+    EXPECT_EQ(found(PathList(two.c_str()).search((one + "/f").c_str())), one + "/f");
+    EXPECT_EQ(found(PathList(one.c_str()).search(two.c_str())), "(null)");
 }
 
 TEST(PathListSearch, TheExtensionIsTriedEverywhereBeforeTheBareName) {
-    ScratchDir scratch;
+    test_files::ScratchDir scratch;
     const std::string one = scratch.dir("one"), two = scratch.dir("two");
     scratch.file("one/n");
     scratch.file("two/n");
@@ -94,54 +72,29 @@ TEST(PathListSearch, TheExtensionIsTriedEverywhereBeforeTheBareName) {
     EXPECT_EQ(found(list.search_reverse("n", ".wav")), two + "/n");
     scratch.file("two/n.wav");
     EXPECT_EQ(found(list.search("n", ".wav")), two + "/n.wav");
-    EXPECT_EQ(found(list.search_reverse("n", ".wav")), two + "/n.wav");
     scratch.file("one/n.wav");
     EXPECT_EQ(found(list.search_reverse("n", ".wav")), two + "/n.wav");
-    EXPECT_EQ(found(list.search("n", ".wav")), one + "/n.wav");
     EXPECT_EQ(found(list.search("x", ".wav")), "(null)");
 }
 
-TEST(PathListSearch, TheDotEntryLooksInTheCurrentDirectory) {
-    ScratchDir scratch;
-    scratch.file("here.wav");
-    test_files::ScopedCwd in_scratch(scratch.path());
-    PathList dot(".");
-    EXPECT_EQ(found(dot.search("here.wav")), "here.wav");
-    EXPECT_EQ(found(dot.search("here", ".wav")), "here.wav");
-    EXPECT_EQ(found(dot.search("gone.wav")), "(null)");
-}
-
 TEST(PathListCwd, EntriesBecomeAbsolute) {
-    ScratchDir scratch;
-    test_files::ScopedCwd in_scratch(scratch.path());
+    test_files::ScratchDir scratch;
+    std::string relative = "d";
+#if !defined(_WIN32) // longer than a fixed 512-byte request (Windows stops at MAX_PATH)
+    while (relative.size() < 700)
+        relative += "/" + std::string(99, 'd');
+#endif
+    test_files::ScopedCwd in_scratch(scratch.dir(relative));
     const std::string here = std::filesystem::current_path().string();
     ASSERT_NE(uiPathList::cwd(), nullptr);
     EXPECT_EQ(std::string(uiPathList::cwd()), here);
 
-    uiSaveString relative("rel");
-    uiPathList::prepend_cwd(&relative);
-    EXPECT_EQ(std::string(relative), here + "/rel");
-
     uiPathList list("./x;/abs;C:\\abs;sub");
     list.expand_to_absolute_paths();
-    std::vector<std::string> texts;
-    uiSaveStringcoDListPtrcoPtrcoDListcoIterator entry(&list);
-    while (++entry)
+    Texts texts;
+    for (uiSaveStringcoDListPtrcoPtrcoDListcoIterator entry(&list); ++entry;)
         texts.push_back(static_cast<const char*>(*entry()));
-    EXPECT_EQ(texts, (std::vector<std::string>{here + "/./x", "/abs", "C:\\abs", here + "/sub"}));
+    EXPECT_EQ(texts, (Texts{here + "/./x", "/abs", "C:\\abs", here + "/sub"}));
 }
-
-#if !defined(_WIN32)
-TEST(PathListCwd, LongCurrentDirectoriesAreReturned) {
-    ScratchDir scratch;
-    std::string relative = "d";
-    while (relative.size() < 1500)
-        relative += "/" + std::string(100, 'd');
-    const std::string deep = scratch.dir(relative);
-    test_files::ScopedCwd in_deep(deep);
-    ASSERT_NE(uiPathList::cwd(), nullptr);
-    EXPECT_EQ(std::string(uiPathList::cwd()), std::filesystem::current_path().string());
-}
-#endif
 
 } // namespace

@@ -1,4 +1,5 @@
-// Scratch folders and environment settings for tests that touch real files.
+// Scratch folders, environment variables and the current folder for tests
+// that touch real files; each is restored when its object goes.
 #pragma once
 
 #include <cstdlib>
@@ -9,88 +10,77 @@
 
 namespace test_files {
 
-// A new, empty folder under the system's temporary folder, removed with its
-// contents when the object goes.
+namespace fs = std::filesystem;
+
+// A new folder under the temporary folder, removed with its contents.
 class ScratchDir {
 public:
     ScratchDir() {
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
-        for (int n = 0;; ++n) {
-            m_path =
-                base / ("uiutil-test-" + std::to_string(std::rand()) + "-" + std::to_string(n));
-            if (std::filesystem::create_directory(m_path))
-                break;
-        }
+        for (int n = 0; !fs::create_directory(m_path = fs::temp_directory_path() /
+                                                       ("uiutil-test-" + std::to_string(n)));)
+            ++n;
     }
     ~ScratchDir() {
         std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
+        fs::remove_all(m_path, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
-    // The folder, or a name inside it, as generic text (forward slashes).
+    // Paths as generic text (forward slashes).
     std::string path() const { return m_path.generic_string(); }
     std::string operator/(const std::string& name) const { return path() + "/" + name; }
-
-    // Creates a file (and its folders) holding `content`; returns its path.
+    // Creates a file (with its folders) or a folder; answers its path.
     std::string file(const std::string& name, const std::string& content = "x") const {
-        const std::filesystem::path full = m_path / name;
-        std::filesystem::create_directories(full.parent_path());
-        std::ofstream(full, std::ios::binary) << content;
-        return full.generic_string();
+        fs::create_directories((m_path / name).parent_path());
+        std::ofstream(m_path / name, std::ios::binary) << content;
+        return *this / name;
     }
-    // Creates a folder (and its parents); returns its path.
     std::string dir(const std::string& name) const {
-        std::filesystem::create_directories(m_path / name);
-        return (m_path / name).generic_string();
+        fs::create_directories(m_path / name);
+        return *this / name;
     }
 
 private:
-    std::filesystem::path m_path;
+    fs::path m_path;
 };
 
-inline void set_env(const char* name, const char* value) {
-#if defined(_WIN32)
-    _putenv_s(name, value ? value : "");
-#else
-    if (value)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-#endif
-}
-
-// Sets (or, with null, removes) an environment variable for the object's
-// lifetime, then restores the previous state.
+// Sets (null: removes) an environment variable.
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, const char* value) : m_name(name) {
         if (const char* old = std::getenv(name))
             m_old = old;
-        set_env(name, value);
+        set(name, value);
     }
-    ~ScopedEnv() { set_env(m_name.c_str(), m_old ? m_old->c_str() : nullptr); }
+    ~ScopedEnv() { set(m_name.c_str(), m_old ? m_old->c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
+    static void set(const char* name, const char* value) {
+#if defined(_WIN32)
+        _putenv_s(name, value ? value : ""); // "" removes it
+#else
+        value ? setenv(name, value, 1) : unsetenv(name);
+#endif
+    }
     std::string m_name;
     std::optional<std::string> m_old;
 };
 
-// Makes `dir` the current folder for the object's lifetime.
+// Makes `dir` the current folder.
 class ScopedCwd {
 public:
-    explicit ScopedCwd(const std::string& dir) : m_old(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir);
+    explicit ScopedCwd(const std::string& dir) : m_old(fs::current_path()) {
+        fs::current_path(dir);
     }
-    ~ScopedCwd() { std::filesystem::current_path(m_old); }
+    ~ScopedCwd() { fs::current_path(m_old); }
     ScopedCwd(const ScopedCwd&) = delete;
     ScopedCwd& operator=(const ScopedCwd&) = delete;
 
 private:
-    std::filesystem::path m_old;
+    fs::path m_old;
 };
 
 } // namespace test_files

@@ -10,32 +10,16 @@
 
 namespace {
 
-// A short mono 16-bit PCM wave file.
+// A short mono 16-bit PCM wave file: 800 samples at 8000 Hz.
 void write_wave(const std::string& path) {
-    const unsigned samples = 800, rate = 8000, data_bytes = samples * 2;
-    auto u32 = [](std::ofstream& out, unsigned v) {
-        for (int i = 0; i < 4; ++i)
-            out.put(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    auto u16 = [](std::ofstream& out, unsigned v) {
-        out.put(static_cast<char>(v & 0xFF));
-        out.put(static_cast<char>((v >> 8) & 0xFF));
-    };
+    const unsigned char header[44] = {'R', 'I', 'F',  'F',  0x64, 0x06, 0,    0,    'W',  'A', 'V',
+                                      'E', 'f', 'm',  't',  ' ',  16,   0,    0,    0,    1,   0,
+                                      1,   0,   0x40, 0x1F, 0,    0,    0x80, 0x3E, 0,    0,   2,
+                                      0,   16,  0,    'd',  'a',  't',  'a',  0x40, 0x06, 0,   0};
     std::ofstream out(path, std::ios::binary);
-    out << "RIFF";
-    u32(out, 36 + data_bytes);
-    out << "WAVEfmt ";
-    u32(out, 16);
-    u16(out, 1); // PCM
-    u16(out, 1); // mono
-    u32(out, rate);
-    u32(out, rate * 2);
-    u16(out, 2);
-    u16(out, 16);
-    out << "data";
-    u32(out, data_bytes);
-    for (unsigned i = 0; i < samples; ++i)
-        u16(out, (i % 20) < 10 ? 0x2000 : 0xE000);
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    for (int i = 0; i < 800; ++i)
+        out.write(i % 20 < 10 ? "\x00\x20" : "\x00\xE0", 2);
 }
 
 TEST(NullSoundDevice, PlaysLoopsAndStops) {

@@ -1,5 +1,5 @@
-// Records what the library asks of the sound and registry services, and
-// answers as the test says.
+// Stands in for the sound and registry services: records what the library
+// asks and answers as the test says.
 #pragma once
 
 #include <cstring>
@@ -11,19 +11,10 @@
 namespace recorded {
 
 struct PlayCall {
-    std::optional<std::string> sound; // empty for a null sound ("stop")
-    HMODULE module;
+    std::optional<std::string> sound; // none for a null sound ("stop")
     DWORD flags;
 };
 
-struct RegistryCall {
-    HKEY key;
-    std::string subkey;
-    LONG size;
-};
-
-// While it lives, PlaySoundU and RegQueryValueU reach this object instead of
-// the platform.
 class Services {
 public:
     Services() {
@@ -38,31 +29,27 @@ public:
     Services& operator=(const Services&) = delete;
 
     std::vector<PlayCall> plays;
-    std::vector<RegistryCall> queries;
+    std::vector<std::string> subkeys; // of HKEY_CURRENT_USER, with a 1024-byte buffer
     BOOL play_answer = TRUE;
-    // The value a query finds; none means the key is missing.
-    std::optional<std::string> registry_value;
-    // Fill the whole buffer, without a NUL, instead of writing the value.
-    bool registry_overfills = false;
+    std::optional<std::string> value; // none: the key is missing
+    bool overfill = false;            // fill the whole buffer, without a NUL
 
 private:
     static BOOL play(const char* sound, HMODULE module, DWORD flags, void* self) {
         Services& s = *static_cast<Services*>(self);
         s.plays.push_back(
-            {sound ? std::optional<std::string>(sound) : std::nullopt, module, flags});
+            {sound ? std::optional<std::string>(sound) : std::nullopt, module ? 0xBAD : flags});
         return s.play_answer;
     }
     static LONG query(HKEY key, const char* subkey, char* value, LONG* size, void* self) {
         Services& s = *static_cast<Services*>(self);
-        s.queries.push_back({key, subkey ? subkey : "", *size});
-        if (s.registry_overfills) {
-            std::memset(value, 'v', static_cast<std::size_t>(*size));
-            return ERROR_SUCCESS;
-        }
-        if (!s.registry_value)
-            return ERROR_FILE_NOT_FOUND;
-        std::strcpy(value, s.registry_value->c_str());
-        return ERROR_SUCCESS;
+        const bool as_expected = key == HKEY_CURRENT_USER && *size == 1024;
+        s.subkeys.push_back(as_expected ? subkey : "(unexpected key or size)");
+        if (s.overfill)
+            std::memset(value, 'v', 1024);
+        else if (s.value)
+            std::strcpy(value, s.value->c_str());
+        return s.value || s.overfill ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
     }
 };
 
