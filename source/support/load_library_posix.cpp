@@ -26,9 +26,11 @@ struct DataModule {
     std::size_t size;
 };
 
+// Never destroyed: the modules stay loaded, and reachable, until the
+// process ends.
 std::vector<DataModule*>& loaded_modules() {
-    static std::vector<DataModule*> modules;
-    return modules;
+    static std::vector<DataModule*>* modules = new std::vector<DataModule*>();
+    return *modules;
 }
 
 HINSTANCE as_handle(DataModule* module) {
