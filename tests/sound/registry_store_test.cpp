@@ -102,6 +102,7 @@ TEST(RealRegistry, SoundsReadTheScheme) {
     EXPECT_EQ(sound.play() + uiSound::system("Software\\uiutil-tests\\Sys\\Snd") +
                   uiSound::system("Software\\uiutil-tests\\Sys\\None"),
               2);
+    EXPECT_EQ(read_key("Software\\uiutil-tests\\Sys\\Snd\\.current"), "C:\\Media\\snd.wav");
     RegDeleteTreeW(HKEY_CURRENT_USER, root);
     ASSERT_EQ(services.plays.size(), 2u);
     EXPECT_EQ(services.plays[0].sound, "C:\\Media\\ev.wav");
