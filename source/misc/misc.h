@@ -16,7 +16,10 @@
 //
 // Switches nest, up to 32 deep, and must end in the reverse order of their
 // making. A process-wide stack records which object installed the handle at
-// each level, so that ending an inner switch re-installs the outer one. When
+// each level, so that ending an inner switch re-installs the outer one. Ends
+// made out of order still leave the stack sound: it never runs below empty,
+// and an object destroyed while still entered at some level leaves a marker
+// there instead of a dangling entry. When
 // other code changed the current handle since the innermost switch was made,
 // a new switch enters a marker instead of itself and remembers the handle it
 // found; ending it re-installs the switch below the marker, or that

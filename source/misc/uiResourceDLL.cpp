@@ -42,6 +42,11 @@ uiResourceDLL::uiResourceDLL(const uiSaveString* path)
 
 uiResourceDLL::~uiResourceDLL() {
     unset_handle();
+    // Ended out of order, this object may still be entered at some level:
+    // that level becomes a marker, so that no entry refers to a dead object.
+    for (int i = 0; i < the_handle_count; ++i)
+        if (the_handle_stack[i] == this)
+            the_handle_stack[i] = nullptr;
 }
 
 void uiResourceDLL::set_handle() {

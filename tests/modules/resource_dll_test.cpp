@@ -242,6 +242,31 @@ TEST_F(ResourceSwitch, ThirtyThirdSwitchIsRefused) {
     EXPECT_EQ(ui_get_resource_handle(), start);
 }
 
+TEST_F(ResourceSwitch, EndsOutOfOrderNeitherUnderflowNorDangle) {
+    {
+        uiResourceDLL a(uiSaveString(libraries.a.c_str()));
+        uiResourceDLL b(uiSaveString(libraries.b.c_str()));
+        a.unset_handle(); // drops b's level and re-installs a, still in force
+        b.unset_handle(); // drops a's level
+        a.unset_handle(); // nothing left to drop
+    }
+    {
+        auto a = std::make_unique<uiResourceDLL>(uiSaveString(libraries.a.c_str()));
+        auto b = std::make_unique<uiResourceDLL>(uiSaveString(libraries.b.c_str()));
+        a.reset();                                          // leaves its own level behind
+        uiResourceDLL c(uiSaveString(libraries.b.c_str())); // looks at that level
+    }
+    // Exactly 32 levels fit again.
+    std::vector<std::unique_ptr<uiResourceDLL>> levels;
+    const uiSaveString path(libraries.a.c_str());
+    for (int i = 0; i < 33; ++i)
+        levels.push_back(std::make_unique<uiResourceDLL>(path));
+    EXPECT_EQ(report.calls, 1);
+    EXPECT_EQ(report.line, 40);
+    while (!levels.empty())
+        levels.pop_back();
+}
+
 #if !defined(_WIN32)
 TEST(DataModule, MapsTheFileOnceAndKeepsItMapped) {
     Libraries libraries;
