@@ -69,7 +69,7 @@ private:
     int m_run = none;
     int m_branch_start = 0;
     int m_pending_jump = none;
-    GroupEntry m_groups[max_groups];
+    GroupEntry m_groups[max_groups] = {};
     int m_depth = 0;
     int m_next_group = 1;
 };

@@ -38,6 +38,9 @@ struct ResumePoint {
 // The failure stack: 64 points in place, doubling on the heap beyond that.
 class FailureStack {
 public:
+    // The 64 points in place stay unwritten until used: a matcher runs once
+    // per candidate position, and clearing them would cost more than most runs.
+    // cppcheck-suppress uninitMemberVar
     FailureStack() : m_points(m_local), m_size(0), m_capacity(64) {}
     ~FailureStack() {
         if (m_points != m_local) {
@@ -168,8 +171,8 @@ private:
     int m_stop;
     const char* m_word;
     FailureStack m_stack;
-    int m_start[10];
-    int m_finish[10];
+    int m_start[10] = {};
+    int m_finish[10] = {};
 };
 
 bool Matcher::backref(int n, int& d) const {

@@ -47,7 +47,7 @@ private:
     const PatternAccel& m_accel;
     const char* m_text;
     int m_size;
-    int m_next[max_accel_literals]; // next occurrence per literal; -1 none, -2 unknown
+    int m_next[max_accel_literals] = {}; // next occurrence per literal; -1 none, -2 unknown
 };
 
 } // namespace

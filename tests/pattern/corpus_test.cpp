@@ -131,7 +131,7 @@ TEST(PatternCorpus, EveryCaseInTheDataFolder) {
             if (line == "pattern" || line.compare(0, 8, "pattern ") == 0) {
                 settle();
                 std::string text = line.size() > 8 ? line.substr(8) : "";
-                pattern.reset(new uiPattern(uiSaveString(text.c_str())));
+                pattern = std::make_unique<uiPattern>(uiSaveString(text.c_str()));
                 error_declared = false;
                 ++cases;
             } else if (line.compare(0, 6, "error ") == 0 && pattern) {

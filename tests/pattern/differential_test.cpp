@@ -162,7 +162,13 @@ TEST(PatternDifferential, AgreesWithPosixOnMatchAndLeftmostStart) {
                 continue;
             }
             int found = -1;
-            std::string what = "/" + ours + "/ on \"" + subject + "\" (POSIX /" + posix + "/)";
+            std::string what = "/";
+            what += ours;
+            what += "/ on \"";
+            what += subject;
+            what += "\" (POSIX /";
+            what += posix;
+            what += "/)";
             within_deadline(what.c_str(), [&] {
                 if (pattern.match(uiSaveString(subject.c_str()))) {
                     found = pattern.registers().start[0];

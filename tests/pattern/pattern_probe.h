@@ -27,6 +27,7 @@ public:
 
     std::vector<int> program() const {
         std::vector<int> bytes;
+        bytes.reserve(m_buffer.length);
         for (int i = 0; i < m_buffer.length; ++i) {
             bytes.push_back(static_cast<unsigned char>(m_buffer.code[i]));
         }

@@ -28,7 +28,7 @@ int run(int argc, char** argv) {
                 continue;
             }
             const uiPattern::PatternRegisters& regs = pattern.registers();
-            uiSaveString text = pattern.get_register(r);
+            const uiSaveString& text = pattern.get_register(r);
             std::printf("  register %d: %d..%d \"%s\"\n", r, regs.start[r], regs.end[r],
                         text ? tool::visible(text).c_str() : "");
         }

@@ -19,7 +19,7 @@ void show(const char* pattern_text, const char* subject) {
     std::printf("\"%s\"", tool::visible(pattern.get_register(0)).c_str());
     for (int r = 1; r < 10; ++r) {
         if (pattern.has_register(r)) {
-            uiSaveString text = pattern.get_register(r);
+            const uiSaveString& text = pattern.get_register(r);
             std::printf(", \\%d = \"%s\"", r, text ? tool::visible(text).c_str() : "");
         }
     }
