@@ -88,6 +88,16 @@ TEST(PatternMatch, TranslationTableMakesMatchingCaseless) {
     EXPECT_EQ(q.registers().start[0], 1);
     EXPECT_EQ(q.set_translate(nullptr), uiPatternNoError);
     EXPECT_EQ(q.match(uiSaveString("xABBC")), 0);
+
+    // A table that is not its own inverse: the fastmap must hold the
+    // translated subject bytes the program compares with.
+    unsigned char rot13[256];
+    for (int c = 0; c < 256; ++c) {
+        rot13[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? 'a' + (c - 'a' + 13) % 26 : c);
+    }
+    uiPattern r(uiSaveString("ab[c-d]"), rot13);
+    EXPECT_EQ(r.match(uiSaveString("xxabd")), 1);
+    EXPECT_EQ(r.registers().start[0], 2);
 }
 
 TEST(PatternSearch, MatchKeepsTheSubjectAndRegisterQueries) {
