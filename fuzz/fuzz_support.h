@@ -90,6 +90,19 @@ inline void install_report_handlers() {
         nullptr);
 }
 
+// Reports a slow input: on standard error and, when UIUTIL_FUZZ_SLOW_LOG
+// names a file, as a line appended to it (forked runs keep no output of
+// their workers, so scripts/fuzz counts slow inputs there).
+inline void report_slow(const std::string& what) {
+    std::fprintf(stderr, "slow input: %s\n", what.c_str());
+    if (const char* log = std::getenv("UIUTIL_FUZZ_SLOW_LOG")) {
+        if (std::FILE* file = std::fopen(log, "a")) {
+            std::fprintf(file, "%s\n", what.substr(0, 200).c_str());
+            std::fclose(file);
+        }
+    }
+}
+
 // Measures one input's work; inputs that take longer than
 // UIUTIL_FUZZ_SLOW_MS milliseconds (default 1000) are reported as slow on
 // standard error, not as failures. The fuzzer's own -timeout still catches
@@ -102,8 +115,7 @@ public:
                                  std::chrono::steady_clock::now() - m_start)
                                  .count();
         if (elapsed >= limit_ms())
-            std::fprintf(stderr, "slow input: %s took %lld ms\n", m_what.c_str(),
-                         static_cast<long long>(elapsed));
+            report_slow(m_what + " took " + std::to_string(elapsed) + " ms");
     }
     SlowInputReport(const SlowInputReport&) = delete;
     SlowInputReport& operator=(const SlowInputReport&) = delete;
