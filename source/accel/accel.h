@@ -26,6 +26,7 @@ class UIUTIL_API uiAccelerator {
 public:
     // Unset: flags uiAccelUnset, key the null string.
     uiAccelerator();
+    // A copy of other's flags and key (the key text is shared).
     uiAccelerator(const uiAccelerator& other);
     ~uiAccelerator();
     // Copies flags and key (the key text is shared).
@@ -144,7 +145,9 @@ public:
     int used() const { return m_used; }
 
 protected:
+    // Not copyable: declared only, so that copying does not compile.
     uiAcceleratorTable(const uiAcceleratorTable&);
+    // Not assignable: declared only, so that assigning does not compile.
     uiAcceleratorTable& operator=(const uiAcceleratorTable&);
 
 private:

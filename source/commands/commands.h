@@ -400,6 +400,7 @@ public:
 
     // 0 for the reserved kinds, 1 for a value resource.
     int is_resource() const;
+    // The value kind, or uiVALTYPE_UPDATE for an update resource.
     uiValType type() const { return m_type; }
     // The update code; meaningful for update resources only.
     uiUpdate reset_option() const;
@@ -431,6 +432,7 @@ class uiResourceListCursor;
 // its first one. Not copyable.
 class UIUTIL_API uiResourceList {
 public:
+    // An empty list.
     uiResourceList();
     uiResourceList(const uiResourceList&) = delete;
     uiResourceList& operator=(const uiResourceList&) = delete;
@@ -444,10 +446,13 @@ public:
     // Destroys every resource.
     virtual ~uiResourceList();
 
+    // 1 when the list holds no resource, else 0.
     int empty() const;
+    // The number of resources.
     int size() const;
     // A cursor (iterator) at the undefined position.
     uiResourceListCursor get_cursor();
+    // A read-only iterator at the undefined position.
     uiResourceListIter get_iter() const;
 
 private:
@@ -460,30 +465,41 @@ private:
 // stands on the undefined position again. Must not outlive its list.
 class UIUTIL_API uiResourceListIter {
 public:
+    // An iterator over `l`, at the undefined position.
     uiResourceListIter(const uiResourceList& l);
+    // An iterator over the same list, at the same position.
     uiResourceListIter(const uiResourceListIter& i);
     ~uiResourceListIter();
 
+    // One step forward: 1 on a resource, 0 past the last (then undefined).
     int operator++();
+    // One step back: 1 on a resource, 0 before the first (then undefined).
     int operator--();
+    // Back to the undefined position.
     void reset();
     // The resource it stands on. At the undefined position this is reported
     // as an assertion failure and the answer is a scratch update resource
     // that belongs to no list.
     const uiResource& operator()() const;
+    // The number of resources in the list.
     int size() const;
 
 protected:
+    // The position in the list.
     uiResourcecoDListPrgcoPrgcoDListBcoIterator m_iter;
 };
 
 // An iterator with write access to the resource it stands on.
 class UIUTIL_API uiResourceListCursor : public uiResourceListIter {
 public:
+    // A cursor over `l`, at the undefined position.
     uiResourceListCursor(uiResourceList& l);
+    // A cursor over the same list, at the same position.
     uiResourceListCursor(const uiResourceListCursor& c);
     ~uiResourceListCursor();
 
     using uiResourceListIter::operator();
+    // The resource it stands on, writable (at the undefined position: reported,
+    // and a scratch resource).
     uiResource& operator()();
 };

@@ -134,17 +134,23 @@ template <class K> typename K::ReadRef dlist_scratch() {
 // of the source, which is left empty; a holder never shares its object.
 template <class K> class DListHolder {
 public:
+    // The type of the object held.
     using Element = typename K::Element;
 
+    // An empty holder.
     DListHolder() : m_object(nullptr) {}
+    // Takes ownership of `object` (null makes an empty holder).
     DListHolder(Element* object) : m_object(object) {}
+    // Moves the object out of `other`, which is left empty.
     DListHolder(const DListHolder& other) : m_object(other.m_object) { other.m_object = nullptr; }
     ~DListHolder() { delete_ptr(); }
     DListHolder& operator=(const DListHolder&) = delete;
 
+    // The object held (resource kind only); the holder must not be empty.
     template <class U = K, Offered<U::dereferences> = 0> Element& operator*() const {
         return *m_object;
     }
+    // The object held, or null (resource kind only).
     template <class U = K, Offered<U::dereferences> = 0> operator Element*() const {
         return m_object;
     }
@@ -180,7 +186,9 @@ public:
     DLink(const DLink&) = delete;
     DLink& operator=(const DLink&) = delete;
 
+    // The next link of the ring (for a list's head: the first item).
     DLink* next() const { return m_next; }
+    // The previous link of the ring (for a list's head: the last item).
     DLink* prev() const { return m_prev; }
 
     // The value of the item this link belongs to; only for links that are
@@ -222,11 +230,15 @@ public:
     }
     ~DListB() { clear(); }
 
+    // Inserts `value` as the new first element (an owning list takes the object
+    // out of the holder); answers 1.
     int insert_first(const typename K::Value& value) {
         new DLinkItem<K>(static_cast<DLink<K>*>(this), value);
         ++m_count;
         return 1;
     }
+    // Appends `value` as the new last element (an owning list takes the object out
+    // of the holder); answers 1.
     int insert_last(const typename K::Value& value) {
         new DLinkItem<K>(value, static_cast<DLink<K>*>(this));
         ++m_count;
@@ -239,23 +251,29 @@ public:
             --m_count;
         }
     }
+    // Frees the last item; on an empty list this is reported and nothing happens.
     void remove_last() {
         if (dlist_expect(m_count > 0, __LINE__, "remove_last on an empty list")) {
             delete static_cast<DLinkItem<K>*>(this->prev());
             --m_count;
         }
     }
+    // Removes every element (an owning list deletes the objects).
     void clear() {
         while (m_count > 0)
             remove_first();
     }
 
+    // The first element's value. On an empty list this is reported and the
+    // answer is a scratch value that belongs to no list.
     template <class U = K, Offered<U::reads> = 0> typename K::ReadRef read_first() {
         if (!dlist_expect(m_count > 0, __LINE__, "read_first on an empty list"))
             return dlist_scratch<K>();
         return this->next()->read();
     }
+    // 1 when the list has no elements, else 0.
     int empty() const { return m_count == 0; }
+    // The number of elements.
     int size() const { return m_count; }
 
     // Clears this list, then appends each pointer of `other` in order; the
@@ -269,7 +287,9 @@ public:
     }
 
 protected:
+    // Counts an item that a cursor linked in.
     void n_inc() { ++m_count; }
+    // Uncounts an item that a cursor unlinked.
     void n_dec() { --m_count; }
 
 private:
@@ -281,6 +301,7 @@ private:
 // head (undefined).
 template <class K> class DListBIteratorB {
 public:
+    // An iterator over `list`, on the undefined position.
     explicit DListBIteratorB(const DListB<K>* list) : m_list(list), m_current(head_of(list)) {}
 
     // One step; 1 when it ends on an element, 0 on the head.
@@ -288,6 +309,7 @@ public:
         m_current = m_current->next();
         return !undefined();
     }
+    // One step back; 1 when it ends on an element, 0 on the head.
     int operator--() {
         m_current = m_current->prev();
         return !undefined();
@@ -299,6 +321,7 @@ public:
                 return 0;
         return 1;
     }
+    // Up to n steps back, stopping on the head with 0; n below 1 does nothing.
     int operator-=(int n) {
         for (int i = 0; i < n; ++i)
             if (!operator--())
@@ -313,8 +336,11 @@ public:
         return m_current->read();
     }
 
+    // 1 on the undefined position (the list's head), else 0.
     int undefined() const { return m_current == head_of(m_list); }
+    // Back to the undefined position.
     void reset() { m_current = head_of(m_list); }
+    // The number of elements of the list.
     int size() const { return m_list->size(); }
 
     // Two undefined iterators are equal whatever their lists.
@@ -323,6 +349,7 @@ public:
             return undefined() && other.undefined();
         return m_current == other.m_current;
     }
+    // The negation of ==.
     int operator!=(const DListBIteratorB& other) const { return !(*this == other); }
 
 protected:
@@ -330,14 +357,19 @@ protected:
     // For a full list whose own base list is not built yet: the current link
     // is set by bind_head() once it is.
     DListBIteratorB(const DListB<K>* list, DeferredHead) : m_list(list), m_current(nullptr) {}
+    // Puts the iterator on its list's head, once a full list's own base list is built.
     void bind_head() { m_current = head_of(m_list); }
 
+    // The list, writable (for the cursors, which change it).
     DListB<K>* cheat() const { return const_cast<DListB<K>*>(m_list); }
+    // The head link of `list`: the undefined position.
     static DLink<K>* head_of(const DListB<K>* list) {
         return const_cast<DLink<K>*>(static_cast<const DLink<K>*>(list));
     }
 
+    // The list walked.
     const DListB<K>* m_list;
+    // The current link: an item, or the list's head.
     DLink<K>* m_current;
 };
 
@@ -345,8 +377,11 @@ protected:
 template <class K> class DListBIterator : public DListBIteratorB<K> {
 
 public:
+    // An iterator over `list`, on the undefined position (index -1).
     explicit DListBIterator(const DListB<K>* list) : DListBIteratorB<K>(list), m_index(-1) {}
 
+    // One step forward, keeping the index; 1 when it ends on an element, 0 on the
+    // head.
     int operator++() {
         ++m_index;
         DListBIteratorB<K>::operator++();
@@ -354,6 +389,8 @@ public:
             m_index = -1;
         return m_index >= 0;
     }
+    // One step back, keeping the index (from the head, the last element, index
+    // size() - 1); 1 when it ends on an element, 0 on the head.
     int operator--() {
         DListBIteratorB<K>::operator--();
         if (this->undefined()) {
@@ -363,12 +400,14 @@ public:
         m_index = m_index == -1 ? this->size() - 1 : m_index - 1;
         return 1;
     }
+    // Up to n steps forward, keeping the index; stops on the head with 0.
     int operator+=(int n) {
         for (int i = 0; i < n; ++i)
             if (!operator++())
                 return 0;
         return 1;
     }
+    // Up to n steps back, keeping the index; stops on the head with 0.
     int operator-=(int n) {
         for (int i = 0; i < n; ++i)
             if (!operator--())
@@ -387,17 +426,22 @@ public:
         else
             *this -= static_cast<int>(-d < most ? -d : most);
     }
+    // The current element's 0-based index, -1 on the undefined position.
     int index() const { return m_index; }
+    // Back to the undefined position (index -1).
     void reset() { go_undefined(); }
 
 protected:
+    // For a full list whose own base list is not built yet (see bind_head).
     DListBIterator(const DListB<K>* list, typename DListBIteratorB<K>::DeferredHead)
         : DListBIteratorB<K>(list, typename DListBIteratorB<K>::DeferredHead()), m_index(-1) {}
+    // Moves to the undefined position and sets the index to -1.
     void go_undefined() {
         DListBIteratorB<K>::reset();
         m_index = -1;
     }
 
+    // The current element's index, -1 when undefined.
     int m_index;
 };
 
@@ -406,6 +450,7 @@ protected:
 template <class K> class DListBCursor : public DListBIterator<K> {
 
 public:
+    // A cursor over `list`, on the undefined position.
     explicit DListBCursor(DListB<K>* list) : DListBIterator<K>(list) {}
 
     // A new first element; a cursor on an element stays on it.
@@ -415,6 +460,7 @@ public:
             ++this->m_index;
         return result;
     }
+    // Appends `value`; the cursor stays where it is. Answers 1.
     int insert_last(const typename K::Value& value) { return this->cheat()->insert_last(value); }
     // Directly after the current element; from the undefined position the
     // new element is the first.
@@ -479,19 +525,24 @@ public:
             this->go_undefined();
         list->remove_last();
     }
+    // Removes every element; the cursor becomes undefined (pointer kind only).
     template <class U = K, Offered<U::copies> = 0> void clear() {
         this->cheat()->clear();
         this->go_undefined();
     }
 
+    // 1 when the list has no elements, else 0.
     template <class U = K, Offered<U::reads> = 0> int empty() const {
         return this->m_list->empty();
     }
+    // The first element's value (reported, with a scratch answer, on an empty
+    // list).
     template <class U = K, Offered<U::reads> = 0> typename K::ReadRef read_first() {
         return this->cheat()->read_first();
     }
 
 protected:
+    // For a full list whose own base list is not built yet.
     DListBCursor(DListB<K>* list, typename DListBIteratorB<K>::DeferredHead)
         : DListBIterator<K>(list, typename DListBIteratorB<K>::DeferredHead()) {}
 
@@ -511,6 +562,8 @@ public:
         this->bind_head();
     }
     template <class U = K, Offered<U::copies> = 0>
+    // A list holding other's pointers, in order (pointer kind only); the objects
+    // are shared, not copied. The cursor is undefined.
     DList(utCopy mode, const DList& other)
         : DListBCursor<K>(&m_base_list, typename DListBIteratorB<K>::DeferredHead()),
           m_base_list(mode, other.m_base_list) {
@@ -525,12 +578,17 @@ public:
         this->clear();
         m_base_list.become(mode, other.m_base_list);
     }
+    // One step of the built-in cursor forward: 1 on an element, 0 on the head
+    // (pointer kind only).
     template <class U = K, Offered<U::copies> = 0> int forwards() {
         return DListBIterator<K>::operator++();
     }
+    // One step of the built-in cursor back: 1 on an element, 0 on the head
+    // (pointer kind only).
     template <class U = K, Offered<U::copies> = 0> int backwards() {
         return DListBIterator<K>::operator--();
     }
+    // The value the built-in cursor stands on (pointer kind only).
     template <class U = K, Offered<U::copies> = 0> typename K::ReadRef read() { return (*this)(); }
 
 protected:
@@ -542,6 +600,7 @@ protected:
     // Does nothing.
     void operator=(const DList&) const {}
 
+    // The list's own elements, walked by the built-in cursor.
     DListB<K> m_base_list;
 
 private:
@@ -552,55 +611,83 @@ private:
 template <class K> class DListIterator : public DListBIterator<K> {
 public:
     template <class U = K, Offered<U::reads> = 0>
+    // An iterator over the full list `list`, on the undefined position.
     explicit DListIterator(const DList<K>* list) : DListBIterator<K>(&list->m_base_list) {}
 };
 
 } // namespace uiutil_internal
 
 // ---- uiSaveString pointers (not owned) -------------------------------------
+// The ring link of the lists of uiSaveString pointers (not owned).
 typedef uiutil_internal::DLink<uiutil_internal::SaveStringPtr> uiSaveStringcoDListPtrcoPtrcoDLink;
+// An element of the lists of uiSaveString pointers (not owned).
 typedef uiutil_internal::DLinkItem<uiutil_internal::SaveStringPtr>
     uiSaveStringcoDListPtrcoPtrcoDLinkItem;
+// The base list of uiSaveString pointers (not owned): the ring's head and the count.
 typedef uiutil_internal::DListB<uiutil_internal::SaveStringPtr> uiSaveStringcoDListPtrcoPtrcoDListB;
+// The basic iterator over a base list of uiSaveString pointers (not owned).
 typedef uiutil_internal::DListBIteratorB<uiutil_internal::SaveStringPtr>
     uiSaveStringcoDListPtrcoPtrcoDListBcoIteratorB;
+// An iterator over a base list of uiSaveString pointers (not owned) that keeps its index.
 typedef uiutil_internal::DListBIterator<uiutil_internal::SaveStringPtr>
     uiSaveStringcoDListPtrcoPtrcoDListBcoIterator;
+// A cursor over a base list of uiSaveString pointers (not owned): an iterator that changes the
+// list.
 typedef uiutil_internal::DListBCursor<uiutil_internal::SaveStringPtr>
     uiSaveStringcoDListPtrcoPtrcoDListBcoCursor;
+// The full list of uiSaveString pointers (not owned): a base list with one built-in cursor.
 typedef uiutil_internal::DList<uiutil_internal::SaveStringPtr> uiSaveStringcoDListPtrcoPtrcoDList;
+// An iterator over a full list of uiSaveString pointers (not owned).
 typedef uiutil_internal::DListIterator<uiutil_internal::SaveStringPtr>
     uiSaveStringcoDListPtrcoPtrcoDListcoIterator;
 
 // ---- uiSaveString objects (owned) ------------------------------------------
+// The holder that owns one uiSaveString of the lists of owned uiSaveString objects.
 typedef uiutil_internal::DListHolder<uiutil_internal::SaveStringPrg> uiSaveStringcoDListPrgcoPrg;
+// The ring link of the lists of owned uiSaveString objects.
 typedef uiutil_internal::DLink<uiutil_internal::SaveStringPrg> uiSaveStringcoDListPrgcoPrgcoDLink;
+// An element of the lists of owned uiSaveString objects.
 typedef uiutil_internal::DLinkItem<uiutil_internal::SaveStringPrg>
     uiSaveStringcoDListPrgcoPrgcoDLinkItem;
+// The base list of owned uiSaveString objects: the ring's head and the count.
 typedef uiutil_internal::DListB<uiutil_internal::SaveStringPrg> uiSaveStringcoDListPrgcoPrgcoDListB;
+// The basic iterator over a base list of owned uiSaveString objects.
 typedef uiutil_internal::DListBIteratorB<uiutil_internal::SaveStringPrg>
     uiSaveStringcoDListPrgcoPrgcoDListBcoIteratorB;
+// An iterator over a base list of owned uiSaveString objects that keeps its index.
 typedef uiutil_internal::DListBIterator<uiutil_internal::SaveStringPrg>
     uiSaveStringcoDListPrgcoPrgcoDListBcoIterator;
+// A cursor over a base list of owned uiSaveString objects: an iterator that changes the list.
 typedef uiutil_internal::DListBCursor<uiutil_internal::SaveStringPrg>
     uiSaveStringcoDListPrgcoPrgcoDListBcoCursor;
+// The full list of owned uiSaveString objects: a base list with one built-in cursor.
 typedef uiutil_internal::DList<uiutil_internal::SaveStringPrg> uiSaveStringcoDListPrgcoPrgcoDList;
+// An iterator over a full list of owned uiSaveString objects.
 typedef uiutil_internal::DListIterator<uiutil_internal::SaveStringPrg>
     uiSaveStringcoDListPrgcoPrgcoDListcoIterator;
 
 // ---- uiResource objects (owned); used by uiResourceList ---------------------
+// The holder that owns one uiResource of the lists of owned uiResource objects.
 typedef uiutil_internal::DListHolder<uiutil_internal::ResourcePrg> uiResourcecoDListPrgcoPrg;
+// The ring link of the lists of owned uiResource objects.
 typedef uiutil_internal::DLink<uiutil_internal::ResourcePrg> uiResourcecoDListPrgcoPrgcoDLink;
+// An element of the lists of owned uiResource objects.
 typedef uiutil_internal::DLinkItem<uiutil_internal::ResourcePrg>
     uiResourcecoDListPrgcoPrgcoDLinkItem;
+// The base list of owned uiResource objects: the ring's head and the count.
 typedef uiutil_internal::DListB<uiutil_internal::ResourcePrg> uiResourcecoDListPrgcoPrgcoDListB;
+// The basic iterator over a base list of owned uiResource objects.
 typedef uiutil_internal::DListBIteratorB<uiutil_internal::ResourcePrg>
     uiResourcecoDListPrgcoPrgcoDListBcoIteratorB;
+// An iterator over a base list of owned uiResource objects that keeps its index.
 typedef uiutil_internal::DListBIterator<uiutil_internal::ResourcePrg>
     uiResourcecoDListPrgcoPrgcoDListBcoIterator;
+// A cursor over a base list of owned uiResource objects: an iterator that changes the list.
 typedef uiutil_internal::DListBCursor<uiutil_internal::ResourcePrg>
     uiResourcecoDListPrgcoPrgcoDListBcoCursor;
+// The full list of owned uiResource objects: a base list with one built-in cursor.
 typedef uiutil_internal::DList<uiutil_internal::ResourcePrg> uiResourcecoDListPrgcoPrgcoDList;
+// An iterator over a full list of owned uiResource objects.
 typedef uiutil_internal::DListIterator<uiutil_internal::ResourcePrg>
     uiResourcecoDListPrgcoPrgcoDListcoIterator;
 
@@ -630,7 +717,9 @@ public:
     // cannot grow any further; the array is then unchanged.
     int append(int value);
 
+    // The number of elements in use.
     int count() const { return m_count; }
+    // The number of ints the storage has room for.
     int capacity() const { return m_capacity; }
 
 protected:

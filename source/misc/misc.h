@@ -131,6 +131,7 @@ public:
 
     // What play() would play, and with which SND_ flags.
     const uiSaveString& sound() const { return m_sound; }
+    // The SND_ flags play() passes to the platform with sound().
     std::int32_t play_flags() const { return m_play_flags; }
 
     // The directories searched for relative sound file names; holds "." (the
@@ -138,6 +139,7 @@ public:
     static uiPathList m_pathlist;
 
 protected:
+    // The registry path of application event keys; see registry_app_key_prefix().
     static uiSaveString m_registry_app_key_prefix;
 
 private:
@@ -204,6 +206,8 @@ protected:
     // Releases the component's interfaces and nulls both pointers.
     void destroy_file_find_interfaces();
 
+    // The shell-link component's link interface; null when it could not be made.
     IShellLinkW* m_shell_link;
+    // The component's file interface, through which the link file is loaded.
     IPersistFile* m_persist_file;
 };

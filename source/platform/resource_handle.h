@@ -25,7 +25,9 @@
 #include <uiutil/export.h>
 #include <uiutil/platform.h>
 
+// Answers the application's current resource handle.
 typedef HINSTANCE (*ui_resource_handle_getter)();
+// Makes `handle` the application's current resource handle.
 typedef void (*ui_resource_handle_setter)(HINSTANCE handle);
 
 // The current resource handle, through the installed getter.

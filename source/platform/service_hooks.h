@@ -18,6 +18,7 @@
 // Receives PlaySoundU's arguments unchanged (`sound` null means "stop") and
 // answers in its place (1 for success).
 typedef BOOL (*ui_play_sound_hook)(const char* sound, HMODULE module, DWORD flags, void* context);
+// Installs `hook` for every later PlaySoundU call; null restores the platform.
 UIUTIL_API void ui_set_play_sound_hook(ui_play_sound_hook hook, void* context);
 
 // ---- Registry: replaces what RegQueryValueU does ---------------------------
@@ -27,6 +28,8 @@ UIUTIL_API void ui_set_play_sound_hook(ui_play_sound_hook hook, void* context);
 // `*size` bytes), anything else for failure.
 typedef LONG (*ui_registry_query_hook)(HKEY key, const char* subkey, char* value, LONG* size,
                                        void* context);
+// Installs `hook` for every later RegQueryValueU call; null restores the
+// platform.
 UIUTIL_API void ui_set_registry_query_hook(ui_registry_query_hook hook, void* context);
 
 // ---- File status: replaces the query behind uiPathList::check_access -------
@@ -39,4 +42,6 @@ enum uiFileKind { uiFILEREGULAR = 0, uiFILECHARDEVICE = 1, uiFILEDIRECTORY = 2, 
 // failure (ENOENT, EACCES, EINTR, ...), which is classified as a real
 // failure would be.
 typedef int (*ui_file_status_hook)(const char* path, uiFileKind* kind, void* context);
+// Installs `hook` for every later status query of check_access; null restores
+// the platform.
 UIUTIL_API void ui_set_file_status_hook(ui_file_status_hook hook, void* context);

@@ -34,6 +34,7 @@ public:
     // Takes over `buffer` (allocated with new[]); released with delete[] by
     // the last string sharing it. Null gives the null string.
     uiSaveString(uiClaim, char* buffer);
+    // Shares other's buffer (or is null when other is).
     uiSaveString(const uiSaveString& other);
     virtual ~uiSaveString();
 
@@ -45,6 +46,7 @@ public:
     // The buffer, writable. Only for a string that holds the sole reference
     // to a buffer it has just built: others sharing it would see the change.
     char* access_string() const { return m_string; }
+    // The number of characters before the NUL; 0 for the null string.
     int length() const { return m_length; }
     // 1 for the null string and for empty text, else 0.
     int empty() const;
@@ -54,11 +56,13 @@ public:
     // 1 when both are the same pointer (both null included), 0 when one only
     // is null, otherwise 1 when the texts are equal byte for byte.
     int operator==(const char* s) const;
+    // As operator==(const char*) with other's text.
     int operator==(const uiSaveString& other) const;
 
     // This text followed by s, in a new buffer. A null or empty s gives a copy
     // sharing this buffer; a null or empty this gives a new copy of s.
     uiSaveString operator+(const char* s) const;
+    // As operator+(const char*) with other's text.
     uiSaveString operator+(const uiSaveString& other) const;
     // Appends s into a new buffer of this string's own; strings that shared
     // the old buffer keep the old text. Null or empty s changes nothing.
@@ -104,8 +108,10 @@ UIUTIL_API void uiSaveString_junk();
 // EILSEQ elsewhere).
 class UIUTIL_API uiCodePageError : public std::runtime_error {
 public:
+    // An error with the message `what` and the platform's error code.
     uiCodePageError(const char* what, long error_code);
     ~uiCodePageError() override;
+    // The platform's error code: GetLastError() on Windows, errno elsewhere.
     long error_code() const { return m_error_code; }
 
 private:
