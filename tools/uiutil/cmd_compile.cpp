@@ -1,14 +1,20 @@
-// `uiutil compile PATTERN`: the compile result and the program listing.
+// `uiutil compile PATTERN`: the compile result and the program listing;
+// `uiutil compile --dot PATTERN`: the program as a Graphviz graph.
 #include "pattern_listing.h"
+#include "program_dot.h"
 #include "subcommands.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 int run(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--dot") == 0) {
+        return tool::compile_dot(argv[2]);
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: uiutil compile PATTERN\n");
+        std::fprintf(stderr, "usage: uiutil compile [--dot] PATTERN\n");
         return 2;
     }
     uiPattern pattern{uiSaveString(argv[1])};
@@ -24,7 +30,8 @@ int run(int argc, char** argv) {
     return pattern.error() == uiPatternNoError ? 0 : 1;
 }
 
-tool::RegisterSubcommand reg({"compile", "compile PATTERN",
-                              "compile a pattern and list its program", run});
+tool::RegisterSubcommand reg({"compile", "compile [--dot] PATTERN",
+                              "compile a pattern and list its program (--dot: as a Graphviz graph)",
+                              run});
 
 } // namespace
