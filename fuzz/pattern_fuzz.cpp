@@ -7,19 +7,61 @@
 // and the search shortcuts may skip only positions that cannot match); a
 // second match gives the same registers; matching changes the program only
 // by rewriting loop jumps; the register queries stay in range.
-// Inputs that make the backtracking matcher slow are reported, not failed.
+//
+// Each match runs with a work bound (set_work_limit), so a pattern that
+// backtracks exponentially gives up quickly: such an input is reported as
+// slow and its remaining checks are skipped. A match that does not return
+// within kMatchSeconds despite the bound is a hang: the watchdog stops the
+// run. The check that tries every position calls the matcher directly,
+// without the bound; an input for which that takes too long only exceeds
+// scripts/fuzz's per-input limit for this target, which counts it as slow.
 #include "fuzz_support.h"
 #include "pattern_program.h"
 
 #include <uiutil/pattern.h>
 
+#include <atomic>
 #include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace {
 
 const size_t kMaxSubject = 256;
+const long long kWorkLimit = 200000; // well under a second in the instrumented build
+const int kMatchSeconds = 20;
+
+// Stops the run when a match is still running kMatchSeconds after it began.
+class Watchdog {
+public:
+    Watchdog() {
+        std::thread([this] {
+            for (;;) {
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+                const long long deadline = m_deadline.load();
+                if (deadline != 0 && now() > deadline) {
+                    std::fprintf(stderr, "fuzz check failed: match did not finish within its work "
+                                         "bound (a hang)\n");
+                    std::abort();
+                }
+            }
+        }).detach();
+    }
+    void arm() { m_deadline = now() + kMatchSeconds; }
+    void disarm() { m_deadline = 0; }
+
+private:
+    static long long now() {
+        return std::chrono::duration_cast<std::chrono::seconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    std::atomic<long long> m_deadline{0};
+};
 
 // Reaches the matcher, as a class derived from uiPattern may.
 class Pattern : public uiPattern {
@@ -114,8 +156,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::decode_program(buffer.code, buffer.length, context);
     const std::string compiled(buffer.code, static_cast<size_t>(buffer.length));
 
+    static Watchdog watchdog;
     const int n = static_cast<int>(subject.size());
+    pattern.set_work_limit(kWorkLimit);
+    watchdog.arm();
     const int found = pattern.match(uiSaveString(subject.c_str()));
+    watchdog.disarm();
+    if (pattern.work_exhausted()) {
+        fuzz::report_slow(context + " gave up at the work bound");
+        check_rewrites(compiled, buffer, program, context);
+        return 0;
+    }
     const uiPattern::PatternRegisters first = pattern.registers();
     check_registers(pattern, n, context);
     check_rewrites(compiled, buffer, program, context);
@@ -136,8 +187,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // The same subject again, now with the rewritten program.
+    watchdog.arm();
     fuzz::check(pattern.match(uiSaveString(subject.c_str())) == found, "second match differs",
                 context);
+    watchdog.disarm();
     fuzz::check(same_registers(first, pattern.registers()), "second match registers differ",
                 context + " first " + registers_text(first) + " second " +
                     registers_text(pattern.registers()));

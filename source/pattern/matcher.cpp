@@ -24,6 +24,8 @@ int pending_loop_jumps(const unsigned char* code, int length) {
 
 using namespace uiutil_internal;
 
+WorkBudget* uiutil_internal::work_budget = nullptr;
+
 namespace {
 
 // A resume point: where to continue (null for an empty point) and from which
@@ -445,6 +447,10 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             }
             ResumePoint point = m_stack.pop();
             if (point.resume) {
+                if (work_budget && ++work_budget->used > work_budget->limit) {
+                    work_budget->exhausted = true;
+                    return -1;
+                }
                 pc = point.resume;
                 d = point.position;
                 break;

@@ -31,12 +31,14 @@ uiPattern::PatternBuffer::~PatternBuffer() {
 }
 
 uiPattern::uiPattern(const uiSaveString& pattern)
-    : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr) {
+    : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr),
+      m_work_limit(0), m_work_exhausted(0) {
     construct(nullptr);
 }
 
 uiPattern::uiPattern(const uiSaveString& pattern, const unsigned char* translate)
-    : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr) {
+    : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr),
+      m_work_limit(0), m_work_exhausted(0) {
     construct(translate);
 }
 

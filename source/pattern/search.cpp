@@ -129,6 +129,9 @@ int uiPattern::search(const char* text, int size) {
                            size) >= 0) {
                 return pos;
             }
+            if (work_budget && work_budget->exhausted) {
+                return -1; // gave up at the work bound
+            }
         }
         if (range <= 0) {
             return -1;
@@ -138,12 +141,39 @@ int uiPattern::search(const char* text, int size) {
     }
 }
 
+namespace {
+
+// Installs a match's work budget for its duration.
+class BudgetScope {
+public:
+    explicit BudgetScope(WorkBudget* budget) : m_saved(work_budget) { work_budget = budget; }
+    ~BudgetScope() { work_budget = m_saved; }
+    BudgetScope(const BudgetScope&) = delete;
+    BudgetScope& operator=(const BudgetScope&) = delete;
+
+private:
+    WorkBudget* m_saved;
+};
+
+} // namespace
+
+void uiPattern::set_work_limit(long long steps) {
+    m_work_limit = steps > 0 ? steps : 0;
+}
+
 int uiPattern::match(const uiSaveString& subject) {
     for (int i = 0; i < 10; ++i) {
         m_registers.start[i] = unset_register;
         m_registers.end[i] = unset_register;
     }
-    if (search(subject, subject.length()) >= 0) {
+    WorkBudget budget{m_work_limit, 0, false};
+    int found;
+    {
+        BudgetScope scope(m_work_limit > 0 ? &budget : nullptr);
+        found = search(subject, subject.length());
+    }
+    m_work_exhausted = budget.exhausted ? 1 : 0;
+    if (found >= 0) {
         m_subject = subject;
         return 1;
     }
