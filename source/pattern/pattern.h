@@ -63,6 +63,9 @@ namespace uiutil_internal {
 struct PatternAccel;
 }
 
+// A compiled pattern: the program of one pattern text, with the registers of
+// its last match and the subject they refer to. Construct it, check error(),
+// then match() subjects and read the registers. Not copyable.
 class UIUTIL_API uiPattern {
 public:
     // The compiled program and its fastmap.
@@ -87,7 +90,11 @@ public:
     // Register 0 is the whole match, 1..9 the groups; -99 marks an unset one.
     class UIUTIL_API PatternRegisters {
     public:
+        // Where each register begins (a character offset into the subject), -99 when
+        // unset.
         int start[10];
+        // Where each register ends (the offset after its last character), -99 when
+        // unset.
         int end[10];
     };
 
@@ -141,27 +148,53 @@ public:
     uiPatternError set_translate(const unsigned char* table);
 
 protected:
+    // Compiles the `size` characters at `pattern` (not NUL-terminated) into
+    // `buffer`, whose program is replaced only on success. Answers the outcome.
     static uiPatternError compile(const char* pattern, int size, PatternBuffer* buffer);
+    // The message of an outcome: "" for uiPatternNoError, "This should have
+    // asserted" for a value outside the enumeration. Static texts; do not free.
     static const char* error_string(uiPatternError error);
+    // Writes the three-byte jump `opcode` at `at`, its displacement reaching
+    // `target`.
     static void store_jump(char* at, char opcode, char* target);
+    // Moves the bytes from `at` to `end` three bytes up and writes the jump
+    // `opcode` to `target` (a position after the move) in the room made. Three
+    // bytes beyond `end` must be allocated.
     static void insert_jump(char opcode, char* at, char* target, char* end);
+    // Builds the word-character table from the current locale's isalnum.
     static void initsyntaxtable();
 
+    // Runs the program of `buffer` at position `pos` of the subject string1 +
+    // string2, consuming nothing at or beyond `mstop`. Answers the match's length,
+    // or -1 when it does not match there; on success writes `registers` (when not
+    // null).
     static int re_match_2(PatternBuffer* buffer, char* string1, int size1, char* string2, int size2,
                           int pos, PatternRegisters* registers, int mstop);
+    // 1 when the first `len` characters of s1 and s2 differ after translation
+    // through `translate`, else 0.
     static int bcmp_translate(char* s1, char* s2, int len, unsigned char* translate);
 
+    // The leftmost position (0 to size) at which the program matches the `size`
+    // characters at `text`, or -1; the object's registers describe the match.
+    // Builds the fastmap on first use.
     int search(const char* text, int size);
+    // Builds the fastmap and empty_match of `buffer` and marks them valid.
     static void compile_fastmap(PatternBuffer* buffer);
 
     // The word-character table, shared by all live patterns.
     static char* syntaxtable;
 
+    // The outcome of compiling m_pattern.
     uiPatternError m_error;
+    // The pattern text as given.
     uiSaveString m_pattern;
+    // The subject of the last successful match; the null string otherwise.
     uiSaveString m_subject;
+    // Set to 100; read by nothing, kept for the layout.
     int m_reserved;
+    // The compiled program and its fastmap.
     PatternBuffer m_buffer;
+    // The registers of the last match.
     PatternRegisters m_registers;
 
 private:
