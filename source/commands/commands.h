@@ -164,8 +164,9 @@ UIUTIL_API const char* ui_decode(uiValType v);
 UIUTIL_API const char* ui_decode(unsigned int side);
 
 // The value kind whose name equals `name` exactly (case-sensitive);
-// uiVALTYPE_ERROR when there is none. `name` must not be null. Exported
-// under its plain, undecorated name.
+// uiVALTYPE_ERROR when there is none. A null name is reported through
+// ut_report_assert_failure and gives uiVALTYPE_ERROR. Exported under its
+// plain, undecorated name.
 extern "C" UIUTIL_API uiValType ui_decode_uiValType(const char* name);
 
 // ---- Delimiters and user data ---------------------------------------------
@@ -220,7 +221,7 @@ public:
     uiUserData(const uiSaveString& s);
     // Shares u's text.
     uiUserData(const uiUserData& u);
-    virtual ~uiUserData();
+    ~uiUserData() override;
 
     // Shares u's text (or becomes null).
     void operator=(const uiUserData& u);
@@ -283,7 +284,7 @@ public:
     // data. Mind the argument order, unlike the four-argument form.
     uiCommand(const uiSaveString& name, const uiDelimiter& d, const uiSaveString& value,
               const uiUserData* user_data, int force);
-    virtual ~uiCommand();
+    ~uiCommand() override;
 
     // Shares c's text (or becomes null).
     void operator=(const uiCommand& c);

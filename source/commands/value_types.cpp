@@ -96,6 +96,10 @@ const char* ui_decode(uiValType v) {
 }
 
 uiValType ui_decode_uiValType(const char* name) {
+    if (!name) {
+        ut_report_assert_failure(__FILE__, __LINE__, "ui_decode_uiValType: null name");
+        return uiVALTYPE_ERROR;
+    }
     const ValueTypeName key = {name, uiVALTYPE_ERROR};
     const void* hit =
         std::bsearch(&key, kValueTypes, kValueTypeCount, sizeof kValueTypes[0], compare_names);

@@ -126,7 +126,8 @@ public:
     // Plays a system sound at once. A name without a backslash is an alias;
     // otherwise it is a per-user key path whose "\\.current" subkey names the
     // file to play (0 without playing when that cannot be read). 1 when the
-    // platform answers exactly 1.
+    // platform answers exactly 1. A null name is reported through
+    // ut_report_assert_failure and answers 0.
     static int system(const char* name);
 
     // What play() would play, and with which SND_ flags.

@@ -86,6 +86,10 @@ void uiSound::registry_sound(const uiSaveString& event) {
 }
 
 int uiSound::system(const char* name) {
+    if (!name) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiSound::system: null name");
+        return 0;
+    }
     if (!std::strchr(name, '\\'))
         return platform_play(name, kAliasFlags);
     const uiSaveString key = uiSaveString(name) + "\\.current";

@@ -18,7 +18,8 @@ public:
     static char path_slash();
     // Rewrites `path` in place so that every slash and every backslash is a
     // backslash; nothing else changes (length, doubled separators, dots,
-    // drive letters and case stay). Returns `path`.
+    // drive letters and case stay). Returns `path`; a null path is reported
+    // through ut_report_assert_failure and returns null.
     static const char* path_verify(char* path);
 
 protected:
@@ -56,7 +57,10 @@ enum uiPathListError {
 // the searches and means nothing between calls. One thread at a time: even
 // the searches move the cursor, and check_access and cwd share static state.
 //
-// Every text argument must be a valid NUL-terminated string (not null).
+// A null text argument (a path, a sequence, a search name) is reported
+// through ut_report_assert_failure and the operation changes nothing: it
+// answers uiPATHNOTFOUND, 0 or a null pointer. A null extension of a search
+// searches for the name alone.
 class UIUTIL_API uiPathList : public uiSaveStringcoDListPtrcoPtrcoDList {
 public:
     // Where add puts a new entry.

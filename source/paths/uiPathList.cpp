@@ -21,7 +21,9 @@ uiPathList::uiPathList(const char* sequence) {
     add_path_sequence(sequence, uiPATHADDLAST, 0);
 }
 
-uiPathList::uiPathList(const uiPathList& other) : Base() {
+// The base list's copy would share the entries' strings; the entries are
+// copied as new strings by the assignment instead.
+uiPathList::uiPathList(const uiPathList& other) : Base() { // NOLINT(bugprone-copy-constructor-init)
     *this = other;
 }
 
@@ -50,6 +52,10 @@ uiPathListError uiPathList::add(const char* sequence) {
 }
 
 uiPathListError uiPathList::add(const char* path, uiPathListAddCode code, int index) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::add: null path");
+        return uiPATHNOTFOUND;
+    }
     // A leading '~' stands for the value of HOME, joined to the rest as is.
     std::unique_ptr<char[]> expanded;
     const char* text = path;
@@ -85,12 +91,16 @@ uiPathListError uiPathList::add(const char* path, uiPathListAddCode code, int in
     default:
         return uiPATHOK; // an unknown place adds nothing
     }
-    entry.release(); // the list holds it now
+    static_cast<void>(entry.release()); // the list holds it now
     return uiPATHOK;
 }
 
 uiPathListError uiPathList::add_path_sequence(const char* sequence, uiPathListAddCode code,
                                               int index) {
+    if (!sequence) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList: null path sequence");
+        return uiPATHNOTFOUND;
+    }
     uiPathListError first_refusal = uiPATHOK;
     const char* piece = sequence;
     while (*piece) {
@@ -111,6 +121,10 @@ uiPathListError uiPathList::add_path_sequence(const char* sequence, uiPathListAd
 }
 
 uiPathListError uiPathList::remove(const char* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::remove: null path");
+        return uiPATHNOTFOUND;
+    }
     if (!in_list(path))
         return uiPATHNOTFOUND;
     delete read();
@@ -119,6 +133,10 @@ uiPathListError uiPathList::remove(const char* path) {
 }
 
 int uiPathList::in_list(const char* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::in_list: null path");
+        return 0;
+    }
     if (empty())
         return 0;
     reset();

@@ -39,6 +39,10 @@ uiPathListError classify_kind(uiFileKind kind) {
 } // namespace
 
 int uiPathList::absolute_path(const char* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::absolute_path: null path");
+        return 0;
+    }
     std::string copy(path);
     uiPorting::path_verify(&copy[0]);
     const char* tested = copy.c_str();
@@ -51,6 +55,10 @@ int uiPathList::absolute_path(const char* path) {
 }
 
 uiPathListError uiPathList::check_access(const char* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::check_access: null path");
+        return uiPATHNOTFOUND;
+    }
     using uiutil_internal::StatusFailure;
     std::string copy(path);
     // Each retry runs the whole check again on the shortened copy, so every
@@ -93,6 +101,10 @@ const char* uiPathList::cwd() {
 }
 
 void uiPathList::prepend_cwd(uiSaveString* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList::prepend_cwd: null string");
+        return;
+    }
     const char* directory = cwd();
     if (!directory || !*directory)
         return;

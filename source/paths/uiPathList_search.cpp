@@ -23,6 +23,10 @@ char* uiPathList::search_reverse(const char* name, const char* extension) {
 }
 
 char* uiPathList::search_entries(const char* name, uiPathListError wanted, bool reverse) {
+    if (!name) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList: search for a null name");
+        return nullptr;
+    }
     if (absolute_path(name))
         return check_access(name) == wanted ? apconcat(1, name) : nullptr;
     reset();
@@ -40,6 +44,10 @@ char* uiPathList::search_entries(const char* name, uiPathListError wanted, bool 
 }
 
 char* uiPathList::search_with_extension(const char* name, const char* extension, bool reverse) {
+    if (!name) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPathList: search for a null name");
+        return nullptr;
+    }
     char* with_extension = apconcat(2, name, extension);
     char* found = search_entries(with_extension, uiPATHOK, reverse);
     delete[] with_extension;

@@ -10,6 +10,10 @@ char uiPorting::path_slash() {
 }
 
 const char* uiPorting::path_verify(char* path) {
+    if (!path) {
+        ut_report_assert_failure(__FILE__, __LINE__, "uiPorting::path_verify: null path");
+        return nullptr;
+    }
     const std::size_t length = std::strlen(path);
     for (std::size_t i = 0; i < length; ++i) {
         if (path[i] == the_NT_slash[0] || path[i] == the_UNIX_slash[0])

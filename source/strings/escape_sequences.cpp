@@ -6,6 +6,12 @@
 #include <uiutil/strings.h>
 
 int ui_unescape_chars(const char* source, char** out) {
+    if (!source || !out) {
+        ut_report_assert_failure(__FILE__, __LINE__, "ui_unescape_chars: null source or out");
+        if (out)
+            *out = nullptr;
+        return 0;
+    }
     const std::size_t length = std::strlen(source);
     char* result = new char[2 * length + 1];
     std::size_t written = 0;

@@ -6,6 +6,13 @@
 #include <uiutil/strings.h>
 
 int ui_substitute_NT_return_chars(const char* source, char** out) {
+    if (!source || !out) {
+        ut_report_assert_failure(__FILE__, __LINE__,
+                                 "ui_substitute_NT_return_chars: null source or out");
+        if (out)
+            *out = nullptr;
+        return 0;
+    }
     const std::size_t length = std::strlen(source);
     char* result = new char[length + 1];
     std::size_t written = 0;
@@ -25,6 +32,15 @@ int ui_substitute_NT_return_chars(const char* source, char** out) {
 }
 
 int ui_expand_NT_escape_chars(const char* source, char** out, int* length) {
+    if (!source || !out) {
+        ut_report_assert_failure(__FILE__, __LINE__,
+                                 "ui_expand_NT_escape_chars: null source or out");
+        if (out)
+            *out = nullptr;
+        if (length)
+            *length = 0;
+        return 0;
+    }
     const std::wstring chars = uiutil_internal::decode_thread_code_page(source);
     std::wstring expanded;
     expanded.reserve(2 * chars.size() + 1);

@@ -4,11 +4,16 @@
 #include <cstring>
 
 void ui_report_warning(const char* file, int line, const char* message) {
-    apprintf("%s%s\n                   File: %s   Line: %d\n", "\n*** UI-Warning ***: ", message,
-             file, line);
+    // A null text prints as "(null)" rather than reaching printf.
+    apprintf("%s%s\n                   File: %s   Line: %d\n",
+             "\n*** UI-Warning ***: ", message ? message : "(null)", file ? file : "(null)", line);
 }
 
 int mca_strlen(const char* s) {
+    if (!s) {
+        ut_report_assert_failure(__FILE__, __LINE__, "mca_strlen: null text");
+        return 0;
+    }
     return static_cast<int>(std::strlen(s));
 }
 

@@ -80,10 +80,12 @@ private:
 UIUTIL_API std::ostream& operator<<(std::ostream& os, const uiSaveString& s);
 
 // Prints a warning through apprintf: an empty line, the banner
-// "*** UI-Warning ***: " with the message, then the file and line.
+// "*** UI-Warning ***: " with the message, then the file and line. A null
+// file or message prints as "(null)".
 UIUTIL_API void ui_report_warning(const char* file, int line, const char* message);
 
-// The number of bytes before the first NUL of s (s not null).
+// The number of bytes before the first NUL of s; a null s is reported
+// through ut_report_assert_failure and gives 0.
 UIUTIL_API int mca_strlen(const char* s);
 // Returns d unchanged: a pointer difference passed as an int.
 UIUTIL_API int mca_ptrdiff(int d);
@@ -121,8 +123,10 @@ private:
 // ---- Escape sequences and line breaks --------------------------------------
 //
 // The functions with an `out` parameter allocate the result with new[] and
-// store it there; the caller releases it with delete[]. Source and out must
-// not be null.
+// store it there; the caller releases it with delete[]. A null source or out
+// is reported through ut_report_assert_failure; the function then answers 0,
+// stores a null pointer through a non-null out (and 0 through a non-null
+// length) and allocates nothing.
 //
 // Code pages: ui_escape_chars and ui_expand_NT_escape_chars work on the
 // characters of the text as the thread's code page decodes it, so a byte
@@ -226,8 +230,10 @@ UIUTIL_API void ui_strip_trailing_zeros(char* number);
 // ub_LPCSTR_to_TCHAR (see <uiutil/support.h>) for the same arguments.
 UIUTIL_API int ui_LPCSTR_to_TCHAR(const char* source, wchar_t* target, int size);
 
-// Copies the wide text `source` (not null), NUL included, into `target` of
-// `size` wide characters. A size of 0 asks for the size needed and writes
-// nothing. Answers the size needed (length + 1), or 0 when it does not fit (a
-// negative size included); then the target is left untouched.
+// Copies the wide text `source`, NUL included, into `target` of `size` wide
+// characters. A size of 0 asks for the size needed and writes nothing.
+// Answers the size needed (length + 1), or 0 when it does not fit (a
+// negative size included); then the target is left untouched. A null source,
+// or a null target with a size above 0, is reported through
+// ut_report_assert_failure and answers 0.
 UIUTIL_API int ui_LPCTSTR_to_WCHAR(const wchar_t* source, wchar_t* target, int size);
