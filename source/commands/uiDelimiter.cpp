@@ -34,6 +34,8 @@ uiDelimiter::uiDelimiter(const uiDelimiter& d) : m_open{}, m_close{}, m_two_char
 }
 
 void uiDelimiter::operator=(const uiDelimiter& d) {
+    if (&d == this)
+        return;
     m_open[0] = d.m_open[0];
     m_open[1] = d.m_open[1];
     m_close[0] = d.m_close[0];

@@ -23,7 +23,7 @@ const uiDelimiter& uiUserData::delimiter(const uiDelimiter& d) {
     static uiDelimiter previous;
     // d may be the object an earlier call returned (a caller restoring the
     // set it replaced): take its value before that object is overwritten.
-    const uiDelimiter wanted(d);
+    const uiDelimiter wanted(d); // NOLINT(performance-unnecessary-copy-initialization)
     previous = m_delimiter;
     m_delimiter = wanted;
     return previous;

@@ -132,7 +132,9 @@ std::string local_path_of_url(const std::string& url) {
     if (rest.empty() || rest[0] != '/')
         return std::string();
     // Query and fragment are no part of a file's path.
-    rest = rest.substr(0, rest.find_first_of("?#"));
+    const std::size_t query = rest.find_first_of("?#");
+    if (query != std::string::npos)
+        rest.resize(query);
     return percent_decoded(rest);
 }
 

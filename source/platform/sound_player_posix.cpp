@@ -51,11 +51,12 @@ std::vector<Source> sources_for(const char* sound, DWORD flags) {
             sources.push_back({false, alias}); // a theme event name given directly
         }
     };
-    if (flags & SND_FILENAME)
-        sources.push_back({true, sound});
-    else if (flags & SND_ALIAS)
-        add_alias(sound);
-    else if (!sound_theme_names(sound) && ::access(sound, F_OK) == 0)
+    // A file when the flags say so, or, with neither flag, when the name is
+    // no theme sound and names an existing file.
+    const bool is_file =
+        (flags & SND_FILENAME) ||
+        (!(flags & SND_ALIAS) && !sound_theme_names(sound) && ::access(sound, F_OK) == 0);
+    if (is_file)
         sources.push_back({true, sound});
     else
         add_alias(sound);

@@ -26,6 +26,8 @@ uiSaveString ui_insert_chars(const uiSaveString& text, int position, const char*
     const std::size_t after = static_cast<std::size_t>(text.length()) - before;
     char* result = new char[before + inserted + after + 1];
     std::memcpy(result, chars, before);
+    // The insertion goes without its NUL; the last copy takes the text's.
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(result + before, insertion, inserted);
     std::memcpy(result + before + inserted, chars + before, after + 1);
     return uiSaveString(uiClaimOwnership, result);

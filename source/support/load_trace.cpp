@@ -15,7 +15,7 @@ void record(char sign, const char* name) {
         char* event = g_events[g_event_count++];
         event[0] = sign;
         int i = 0;
-        for (; name[i] && i < 38; ++i)
+        for (; i < 38 && name[i]; ++i)
             event[i + 1] = name[i];
         event[i + 1] = '\0';
         if (g_sink)

@@ -150,8 +150,9 @@ TEST(AcceleratorTable, ManyRecordsAllReachThePlatform) {
     ASSERT_EQ(r.size(), 301u);
     for (int i = 0; i < 150; ++i) {
         SCOPED_TRACE(i);
-        expect_record(r[2 * i], 9, 96 + i % 10, i);
-        expect_record(r[2 * i + 1], 9, 48 + i % 10, i);
+        const std::size_t twin = 2 * static_cast<std::size_t>(i);
+        expect_record(r[twin], 9, 96 + i % 10, i);
+        expect_record(r[twin + 1], 9, 48 + i % 10, i);
     }
     expect_record(r[300], 1, 120, 999);
 }

@@ -21,7 +21,7 @@ void write_line(const char* text) {
     WriteFile(out, "\n", 1, &written, nullptr);
 #else
     ssize_t ignored = write(1, text, std::strlen(text));
-    ignored = write(1, "\n", 1);
+    ignored += write(1, "\n", 1);
     (void)ignored;
 #endif
 }

@@ -41,7 +41,8 @@ int expand(const char* in, char** out) {
 std::string escape(std::string text) {
     text.push_back('\0');
     EXPECT_EQ(&text[0], ui_escape_chars(&text[0]));
-    return std::string(text.c_str());
+    return std::string(
+        text.c_str()); // NOLINT(readability-redundant-string-cstr): up to the new NUL
 }
 
 // Code-page tests pin the "C" locale (Linux) for their run.
