@@ -60,8 +60,9 @@ std::string pattern_listing(const uiPattern::PatternBuffer& buffer) {
         case 1: {
             size = 2 + p[1];
             std::string text(reinterpret_cast<const char*>(p + 2), p[1]);
-            std::snprintf(line, sizeof line, "%d \"%s\"", p[1], visible(text.c_str()).c_str());
-            operands = line;
+            // The escaped text can be four times as long as the run: no
+            // fixed buffer.
+            operands = std::to_string(p[1]) + " \"" + visible(text.c_str()) + "\"";
             break;
         }
         case 4:
@@ -78,8 +79,7 @@ std::string pattern_listing(const uiPattern::PatternBuffer& buffer) {
         case 10:
         case 11:
             size = 2 + p[1];
-            std::snprintf(line, sizeof line, "%d [%s]", p[1], set_members(p).c_str());
-            operands = line;
+            operands = std::to_string(p[1]) + " [" + set_members(p) + "]";
             break;
         case 12:
         case 13:
@@ -90,8 +90,8 @@ std::string pattern_listing(const uiPattern::PatternBuffer& buffer) {
         default:
             break;
         }
-        std::snprintf(line, sizeof line, "%5d  %-17s %s\n", at, opcode_name(op), operands.c_str());
-        out += line;
+        std::snprintf(line, sizeof line, "%5d  %-17s ", at, opcode_name(op));
+        out += line + operands + "\n";
         at += size;
     }
     std::snprintf(line, sizeof line, "%5d  end\n", length);
