@@ -45,7 +45,10 @@ struct Locale {
 class LinkReader : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / "uiutil_link_reader_test";
+        // One folder per test case: ctest runs cases in parallel processes.
+        folder = fs::temp_directory_path() /
+                 (std::string("uiutil_link_reader_test_") +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "sub");
     }
