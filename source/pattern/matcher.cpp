@@ -1,4 +1,5 @@
 // The backtracking matcher and its helpers.
+#include "loop_rewrite.h"
 #include "program.h"
 
 #include <cctype>
@@ -506,4 +507,14 @@ int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* transl
         }
     }
     return 0;
+}
+
+void uiutil_internal::rewrite_loop_jump(uiPattern::PatternBuffer& buffer, int offset) {
+    unsigned char* code = reinterpret_cast<unsigned char*>(buffer.code);
+    if (offset < 0 || offset + 3 > buffer.length || code[offset] != op_loop_jump) {
+        return;
+    }
+    code[offset] = loop_rewrite(code + offset, code + buffer.length,
+                                reinterpret_cast<const unsigned char*>(buffer.translate));
+    ++loop_rewrites;
 }

@@ -1,5 +1,6 @@
 // uiPattern's life cycle, its buffers, the word-character table, the error
 // texts and the register queries.
+#include "automaton_search.h"
 #include "program.h"
 #include "search_accel.h"
 
@@ -32,13 +33,13 @@ uiPattern::PatternBuffer::~PatternBuffer() {
 
 uiPattern::uiPattern(const uiSaveString& pattern)
     : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr),
-      m_work_limit(0), m_work_exhausted(0) {
+      m_automaton(nullptr), m_work_limit(0), m_work_exhausted(0) {
     construct(nullptr);
 }
 
 uiPattern::uiPattern(const uiSaveString& pattern, const unsigned char* translate)
     : m_error(uiPatternNoError), m_pattern(pattern), m_reserved(100), m_accel(nullptr),
-      m_work_limit(0), m_work_exhausted(0) {
+      m_automaton(nullptr), m_work_limit(0), m_work_exhausted(0) {
     construct(translate);
 }
 
@@ -63,6 +64,7 @@ uiPattern::~uiPattern() {
         syntaxtable = nullptr;
     }
     delete m_accel;
+    delete m_automaton;
 }
 
 uiPatternError uiPattern::set_translate(const unsigned char* table) {

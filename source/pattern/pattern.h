@@ -61,7 +61,8 @@ enum uiPatternError {
 
 namespace uiutil_internal {
 struct PatternAccel;
-}
+class PatternAutomaton;
+} // namespace uiutil_internal
 
 // A compiled pattern: the program of one pattern text, with the registers of
 // its last match and the subject they refer to. Construct it, check error(),
@@ -205,6 +206,9 @@ private:
     // Private search acceleration derived from the program (never changes an
     // observable result); built beside the fastmap.
     uiutil_internal::PatternAccel* m_accel;
+    // The linear-time engine for programs without back-references, built on
+    // the first search without a work bound.
+    uiutil_internal::PatternAutomaton* m_automaton;
     // The bound of set_work_limit (0: none) and whether the last match
     // reached it.
     long long m_work_limit;

@@ -1,0 +1,141 @@
+// The linear-time search (see automaton_search.h and docs/pattern_engines.md).
+#include "automaton_search.h"
+
+#include "leftmost.h"
+#include "loop_rewrite.h"
+#include "tried_positions.h"
+
+#include <cstring>
+
+namespace uiutil_internal {
+
+PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const char* word_table) {
+    const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
+    const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer.translate);
+    m_has_translate = translate != nullptr;
+    for (int c = 0; c < 256; ++c) {
+        m_translate[c] = translate ? translate[c] : 0;
+        m_word[c] = word_table[c] ? 1 : 0;
+    }
+    m_program.assign(code, code + buffer.length);
+    m_usable = m_nfa.build(code, buffer.length, translate, word_table);
+    if (!m_usable) {
+        return;
+    }
+    for (int at : m_nfa.loop_offsets()) {
+        m_program[at] = op_loop_jump;
+    }
+    m_dfa.reset(new LazyDfa(m_nfa, automaton_cache_bytes));
+}
+
+bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
+                                 const char* word_table) const {
+    if (buffer.length != static_cast<int>(m_program.size()) ||
+        (buffer.translate != nullptr) != m_has_translate ||
+        (m_has_translate && std::memcmp(buffer.translate, m_translate, 256) != 0)) {
+        return false;
+    }
+    for (int c = 0; c < 256; ++c) {
+        if ((word_table[c] != 0) != (m_word[c] != 0)) {
+            return false;
+        }
+    }
+    const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
+    const std::vector<int>& loops = m_nfa.loop_offsets();
+    std::size_t next_loop = 0;
+    for (std::size_t at = 0; at < m_program.size(); ++at) {
+        if (next_loop < loops.size() && static_cast<std::size_t>(loops[next_loop]) == at) {
+            ++next_loop;
+            if (code[at] != op_loop_jump && code[at] != op_pop_jump && code[at] != op_jump) {
+                return false;
+            }
+        } else if (code[at] != m_program[at]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer) const {
+    for (int at : m_nfa.loop_offsets()) {
+        if (static_cast<unsigned char>(buffer.code[at]) == op_loop_jump) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text,
+                                 int size, bool track) {
+    LazyDfa& dfa = *m_dfa;
+    TriedPositions tried(buffer, text, size);
+    int next_start = tried.next();
+    if (next_start < 0) {
+        return false;
+    }
+    dfa.begin_scan();
+    int d = next_start;
+    int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
+    for (;;) {
+        bool start = d == next_start;
+        if (d == size) {
+            LazyDfa::Edge edge = dfa.finish(state, start);
+            if (track) {
+                dfa.collect(edge.loops, m_reached);
+            }
+            return edge.match;
+        }
+        if (!start && dfa.is_empty(state)) {
+            if (next_start < 0) {
+                return false;
+            }
+            d = next_start;
+            state = dfa.empty_state(m_nfa.context_of(text[d - 1]));
+            continue;
+        }
+        LazyDfa::Edge edge = dfa.step(state, start, text[d]);
+        if (edge.match) {
+            return true;
+        }
+        if (track) {
+            dfa.collect(edge.loops, m_reached);
+        }
+        if (start) {
+            next_start = tried.next();
+        }
+        state = edge.next;
+        ++d;
+    }
+}
+
+int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned char* text,
+                               int size) {
+    const std::vector<int>& loops = m_nfa.loop_offsets();
+    bool track = has_pending_loops(buffer);
+    if (track) {
+        m_reached.assign(loops.size(), 0);
+    }
+    if (!any_match(buffer, text, size, track)) {
+        // Every tried position fails: each failing run has run exactly the
+        // loop jumps reachable from its start.
+        for (std::size_t i = 0; track && i < loops.size(); ++i) {
+            if (m_reached[i]) {
+                rewrite_loop_jump(buffer, loops[i]);
+            }
+        }
+        return -1;
+    }
+    if (track) {
+        m_earliest.assign(loops.size(), size + 1);
+    }
+    int found = leftmost_start(m_nfa, text, size, TriedPositions(buffer, text, size),
+                               track ? &m_earliest : nullptr);
+    for (std::size_t i = 0; track && i < loops.size(); ++i) {
+        if (m_earliest[i] < found) {
+            rewrite_loop_jump(buffer, loops[i]);
+        }
+    }
+    return found;
+}
+
+} // namespace uiutil_internal

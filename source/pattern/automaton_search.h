@@ -1,0 +1,58 @@
+// The search for programs without back-references, in time linear in the
+// subject: finds the position at which the backtracking search's first
+// successful matcher run happens, and leaves the program bytes as the
+// search's failing runs before it would have left them.
+#pragma once
+
+#include "dfa.h"
+#include "nfa.h"
+
+#include <cstddef>
+#include <memory>
+#include <uiutil/pattern.h>
+#include <vector>
+
+namespace uiutil_internal {
+
+// The ceiling of one pattern's state cache.
+const std::size_t automaton_cache_bytes = std::size_t(4) << 20;
+
+class PatternAutomaton {
+public:
+    // Builds the automaton of the buffer's program; usable() answers false
+    // when the program has a back-reference.
+    PatternAutomaton(const uiPattern::PatternBuffer& buffer, const char* word_table);
+
+    bool usable() const { return m_usable; }
+    // Whether this automaton still describes the buffer's program (only loop
+    // jumps rewritten since), translation table and word table.
+    bool describes(const uiPattern::PatternBuffer& buffer, const char* word_table) const;
+
+    // The leftmost position from which the search's matcher run succeeds, or
+    // -1. Every op_loop_jump that the search's failing runs at earlier
+    // positions would have run is rewritten as the matcher rewrites it.
+    int leftmost(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size);
+
+    // The cache's flush count, for tests and benchmarks.
+    int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
+
+private:
+    // Scans forward with a match starting at every tried position; answers
+    // whether one ends anywhere, and marks in m_reached the loop jumps passed
+    // (when `track`).
+    bool any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
+                   bool track);
+    bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
+
+    bool m_usable = false;
+    ProgramNfa m_nfa;
+    std::unique_ptr<LazyDfa> m_dfa;
+    std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
+    bool m_has_translate = false;
+    unsigned char m_translate[256] = {};
+    char m_word[256] = {};
+    std::vector<char> m_reached;
+    std::vector<int> m_earliest;
+};
+
+} // namespace uiutil_internal

@@ -1,0 +1,91 @@
+// A lazily built deterministic automaton over sets of program states. A
+// state is the set of program states that the characters read so far lead
+// to (before the closure at the current position) together with the
+// context of the character before the position; its transitions, built on
+// first use, depend on the class of the next character and on whether a
+// match starts at the position. The cache of states has a fixed ceiling:
+// when it is full it is emptied and the scan goes on from the current set,
+// so the time stays linear in the subject (in the worst case one closure
+// per character, as a plain simulation of the program's states).
+#pragma once
+
+#include "closure.h"
+#include "nfa.h"
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace uiutil_internal {
+
+class LazyDfa {
+public:
+    // What a transition does: the state it leads to, whether the end of the
+    // program was reached at the position (a match ends there), and the set
+    // of loop jumps passed (an index for loop_set, -1 for none).
+    struct Edge {
+        int next = -1;
+        int loops = -1;
+        bool match = false;
+    };
+
+    LazyDfa(const ProgramNfa& nfa, std::size_t memory_limit);
+
+    // The state with no program state, after a character of context prev.
+    int empty_state(int prev);
+    bool is_empty(int state) const { return m_sets[state].size() == 1; }
+    // Reads the character c at a position; `start` adds the program's first
+    // state there. May empty the cache: only the returned edge stays valid.
+    Edge step(int state, bool start, unsigned char c);
+    // The closure at the subject's end.
+    Edge finish(int state, bool start);
+    // Starts a scan that gathers the loop jumps its transitions pass.
+    void begin_scan() { ++m_scan; }
+    // Marks in `reached` (by loop-jump index) the loops of an edge, once per
+    // set and scan.
+    void collect(int loops, std::vector<char>& reached) {
+        if (loops >= 0 && m_loop_seen[loops] != m_scan) {
+            m_loop_seen[loops] = m_scan;
+            for (int i : m_loop_sets[loops]) {
+                reached[i] = 1;
+            }
+        }
+    }
+    // How often the cache was emptied (for tests and benchmarks).
+    int flushes() const { return m_flushes; }
+
+private:
+    struct Hash {
+        std::size_t operator()(const std::vector<int>& key) const;
+    };
+    // Closure of a state's set (plus the start) under (prev, next); fills
+    // m_consumers, answers whether the end was reached, interns the loops.
+    bool close(int state, bool start, int next, int& loops);
+    int intern(std::vector<int>& key);
+    int intern_loops();
+    void flush();
+    Edge& slot(int state, int column) { return m_edges[state * m_stride + column]; }
+
+    const ProgramNfa& m_nfa;
+    Closure m_closure;
+    std::size_t m_limit;
+    std::size_t m_used = 0;
+    int m_stride;
+    int m_flushes = 0;
+    // Per state: key = [prev context, program states...], and its edges:
+    // 2 * classes columns (without and with the start), then two for finish.
+    std::vector<std::vector<int>> m_sets;
+    std::vector<Edge> m_edges;
+    std::unordered_map<std::vector<int>, int, Hash> m_index;
+    std::vector<std::vector<int>> m_loop_sets;
+    std::vector<unsigned> m_loop_seen;
+    unsigned m_scan = 0;
+    std::unordered_map<std::vector<int>, int, Hash> m_loop_index;
+    // Scratch.
+    std::vector<int> m_consumers;
+    std::vector<int> m_loops;
+    std::vector<int> m_key;
+};
+
+} // namespace uiutil_internal

@@ -1,0 +1,80 @@
+// The positions at which the search runs the matcher, in ascending order:
+// the fastmap skips unmarked characters (translated), the subject's end is
+// tried unless empty_match is 0, every position is tried when empty_match is
+// 1, and a program that begins with op_buffer_start is given a range of one
+// further position. The automaton engines start a match exactly at these.
+#pragma once
+
+#include "program.h"
+
+#include <uiutil/pattern.h>
+
+namespace uiutil_internal {
+
+class TriedPositions {
+public:
+    TriedPositions(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size)
+        : m_text(text), m_size(size), m_fastmap(buffer.fastmap),
+          m_translate(reinterpret_cast<const unsigned char*>(buffer.translate)),
+          m_empty_match(buffer.empty_match), m_range(size) {
+        if (buffer.length > 0 && static_cast<unsigned char>(buffer.code[0]) == op_buffer_start &&
+            m_range > 0) {
+            m_range = 1;
+        }
+    }
+
+    // The first position, then each following one; -1 when none is left.
+    int next() {
+        if (m_started) {
+            if (m_range <= 0) {
+                return -1;
+            }
+            ++m_pos;
+            --m_range;
+        }
+        m_started = true;
+        for (;;) {
+            bool try_here = true;
+            if (m_fastmap && m_pos < m_size && m_empty_match != 1) {
+                if (m_range > 0) {
+                    int limit = m_pos + m_range < m_size ? m_pos + m_range : m_size;
+                    int start = m_pos;
+                    while (m_pos < limit && !marked(m_pos)) {
+                        ++m_pos;
+                    }
+                    m_range -= m_pos - start;
+                } else if (!marked(m_pos)) {
+                    try_here = false;
+                }
+            }
+            if (try_here) {
+                if (m_pos == m_size && m_fastmap && m_empty_match == 0) {
+                    return -1;
+                }
+                return m_pos;
+            }
+            if (m_range <= 0) {
+                return -1;
+            }
+            ++m_pos;
+            --m_range;
+        }
+    }
+
+private:
+    bool marked(int pos) const {
+        unsigned char c = m_text[pos];
+        return m_fastmap[m_translate ? m_translate[c] : c] != 0;
+    }
+
+    const unsigned char* m_text;
+    int m_size;
+    const char* m_fastmap;
+    const unsigned char* m_translate;
+    char m_empty_match;
+    int m_pos = 0;
+    int m_range;
+    bool m_started = false;
+};
+
+} // namespace uiutil_internal
