@@ -32,9 +32,14 @@
 //   position is tried).
 // - m_reserved has no role; it is kept for layout.
 //
-// Matching backtracks: like any backtracking engine it can take time
-// exponential in the subject's length for patterns that nest repetitions of
-// optional parts, such as \(\(a?\)*\)*b.
+// Searching: for a program without back-references an automaton finds, in
+// time linear in the subject, whether and where the leftmost match begins,
+// and the backtracking matcher then runs at that position only (see
+// docs/pattern_engines.md). The backtracker alone serves programs with
+// back-references and every match() under a work bound; like any
+// backtracking engine it can take time exponential in the subject's length
+// for patterns that nest repetitions of optional parts, such as
+// \(\(a?\)*\)*b, and so can its one run at a known match start.
 //
 // Not thread-safe: a pattern rewrites its own program while matching, and the
 // word-character table, the live-pattern count and the result string of
@@ -129,14 +134,17 @@ public:
     const PatternRegisters& registers() const { return m_registers; }
     // Bounds the work of each later match(): the backtracking matcher may go
     // back to a resume point at most `steps` times in one match() (all the
-    // starting positions it tries together). The time a match takes grows
-    // with that count, and a pattern with nested repetitions can need
-    // exponentially many against a subject it does not match, so the bound
-    // keeps such a match short. 0 or a negative value, the default, means no
-    // bound: results are then exactly the specified ones. A match() that
-    // reaches the bound gives up: it answers 0, as for no match (registers
-    // unset, subject not kept), and work_exhausted() answers 1 until the next
-    // match().
+    // starting positions it tries together). A step is one such return to a
+    // resume point. The time a match takes grows with that count, and a
+    // pattern with nested repetitions can need exponentially many against a
+    // subject it does not match, so the bound keeps such a match short.
+    // While a bound is set, match() runs the backtracking search alone, so
+    // every step is counted; without one, the automaton answers for programs
+    // without back-references and nothing is counted. 0 or a negative value,
+    // the default, means no bound: results are then exactly the specified
+    // ones. A match() that reaches the bound gives up: it answers 0, as for no
+    // match (registers unset, subject not kept), and work_exhausted() answers
+    // 1 until the next match().
     void set_work_limit(long long steps);
     // The bound in force; 0 when there is none.
     long long work_limit() const { return m_work_limit; }

@@ -1,4 +1,5 @@
 // search and match: the leftmost position at which the program matches.
+#include "automaton_search.h"
 #include "program.h"
 #include "search_accel.h"
 
@@ -78,6 +79,28 @@ int uiPattern::search(const char* text, int size) {
     int range = size;
     if (buffer->length > 0 && buffer->code[0] == op_buffer_start && range > 0) {
         range = 1; // no match can start after position 0
+    }
+    if (!work_budget && syntaxtable) {
+        if (m_automaton && !m_automaton->describes(*buffer, syntaxtable)) {
+            delete m_automaton;
+            m_automaton = nullptr;
+        }
+        if (!m_automaton) {
+            m_automaton = new PatternAutomaton(*buffer, syntaxtable);
+        }
+        if (m_automaton->usable()) {
+            if (m_accel->has_required && required_checkable(*m_accel, buffer->code) &&
+                !std::memchr(text, m_accel->required_byte, size)) {
+                return -1; // every match passes through this byte
+            }
+            int found = m_automaton->leftmost(*buffer, s, size);
+            if (found < 0 || re_match_2(buffer, const_cast<char*>(text), size, nullptr, 0, found,
+                                        &m_registers, size) >= 0) {
+                return found;
+            }
+            // Not reached while the engines agree; the backtracking search
+            // below repeats the runs before `found` without a new trace.
+        }
     }
     bool check_required = m_accel->has_required;
     for (;;) {

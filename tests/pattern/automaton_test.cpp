@@ -1,0 +1,247 @@
+// The linear-time search against the plain backtracking search: a reference
+// written here as the search loop over the matcher (fastmap skips, the
+// end tried by empty_match, the one further position of a program that
+// begins with \`) runs on one object, match() on a second object of the same
+// pattern; after every subject of a sequence both must agree on the result,
+// all twenty registers and every program byte (the loop-jump rewrites).
+#include "pattern_probe.h"
+
+#include <random>
+
+namespace {
+
+struct Outcome {
+    int found;
+    uiPattern::PatternRegisters registers;
+};
+
+Outcome reference_search(PatternProbe& probe, const std::string& subject) {
+    Outcome out{-1, {}};
+    for (int i = 0; i < 10; ++i) {
+        out.registers.start[i] = -99;
+        out.registers.end[i] = -99;
+    }
+    uiPattern::PatternBuffer& buffer = probe.buf();
+    if (buffer.fastmap && !buffer.fastmap_valid) {
+        PatternProbe::compile_fastmap(&buffer);
+    }
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(subject.data());
+    const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer.translate);
+    auto marked = [&](int pos) {
+        return buffer.fastmap[translate ? translate[text[pos]] : text[pos]] != 0;
+    };
+    int size = static_cast<int>(subject.size());
+    int pos = 0;
+    int range = size;
+    if (buffer.length > 0 && buffer.code[0] == 18 && range > 0) {
+        range = 1;
+    }
+    for (;;) {
+        bool try_here = true;
+        if (buffer.fastmap && pos < size && buffer.empty_match != 1) {
+            if (range > 0) {
+                while (pos < size && !marked(pos)) {
+                    ++pos;
+                    --range;
+                }
+            } else if (!marked(pos)) {
+                try_here = false;
+            }
+        }
+        if (try_here) {
+            if (range >= 0 && pos == size && buffer.fastmap && buffer.empty_match == 0) {
+                return out;
+            }
+            if (PatternProbe::re_match_2(&buffer, const_cast<char*>(subject.data()), size, nullptr,
+                                         0, pos, &out.registers, size) >= 0) {
+                out.found = pos;
+                return out;
+            }
+        }
+        if (range <= 0) {
+            return out;
+        }
+        ++pos;
+        --range;
+    }
+}
+
+// Patterns over every operator, and subjects over a small alphabet with
+// newlines and word and non-word characters.
+class Generator {
+public:
+    explicit Generator(unsigned seed) : m_random(seed) {}
+
+    std::string pattern(int depth = 0) {
+        std::string out;
+        int branches = 1 + pick(depth == 0 ? 3 : 2);
+        for (int b = 0; b < branches; ++b) {
+            if (b > 0) {
+                out += "\\|";
+            }
+            int pieces = 1 + pick(4);
+            for (int i = 0; i < pieces; ++i) {
+                piece(out, depth);
+            }
+        }
+        return out;
+    }
+
+    std::string subject() {
+        static const char alphabet[] = "aabbcA \n-x";
+        std::string s;
+        int n = pick(12);
+        for (int i = 0; i < n; ++i) {
+            s += alphabet[pick(sizeof alphabet - 1)];
+        }
+        return s;
+    }
+
+    int pick(int n) { return static_cast<int>(m_random() % static_cast<unsigned>(n)); }
+
+private:
+    void piece(std::string& out, int depth) {
+        static const char* const zero_width[] = {"^",   "$",   "\\`", "\\'",
+                                                 "\\<", "\\>", "\\b", "\\B"};
+        if (pick(6) == 0) {
+            out += zero_width[pick(8)];
+        }
+        static const char* const atoms[] = {"a",    "b",       "c",     "ab",   ".",   "[ab]",
+                                            "[^a]", "[a-c\n]", "[^\n]", "\\w",  "\\W", "-",
+                                            "A",    "\\.",     "*",     "[]a]", "\n"};
+        // Repeated groups inside repeated groups make the reference
+        // backtrack for too long: inner groups are not repeated.
+        if (depth < 2 && pick(5) == 0) {
+            out += "\\(";
+            out += pattern(depth + 1);
+            out += "\\)";
+            if (depth > 0) {
+                return;
+            }
+        } else {
+            out += atoms[pick(sizeof atoms / sizeof atoms[0])];
+        }
+        static const char* const repeats[] = {"*", "+", "?", "", "", "", "*?", "+"};
+        out += repeats[pick(8)];
+    }
+
+    std::mt19937 m_random;
+};
+
+std::string describe(const std::string& pattern, const std::string& subject, int table) {
+    std::string out = "/" + pattern + "/ table " + std::to_string(table) + " on \"";
+    for (char c : subject) {
+        out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return out + "\"";
+}
+
+// A translation table folding upper case, and one that also maps some
+// characters onto the newline and the newline onto a letter.
+void make_table(int kind, unsigned char* table) {
+    for (int c = 0; c < 256; ++c) {
+        table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+    if (kind == 2) {
+        table['x'] = '\n';
+        table['\n'] = 'a';
+        table['-'] = 'b';
+    }
+}
+
+void expect_same(PatternProbe& reference, PatternProbe& engine, const std::string& pattern,
+                 const std::string& subject, int table) {
+    std::string what = describe(pattern, subject, table);
+    Outcome expected{-1, {}};
+    int matched = 0;
+    within_deadline(what.c_str(), [&] {
+        expected = reference_search(reference, subject);
+        matched = engine.match(uiSaveString(subject.c_str()));
+    });
+    ASSERT_EQ(matched, expected.found >= 0 ? 1 : 0) << what;
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_EQ(engine.registers().start[i], expected.registers.start[i]) << what << " reg " << i;
+        ASSERT_EQ(engine.registers().end[i], expected.registers.end[i]) << what << " reg " << i;
+    }
+    ASSERT_EQ(engine.program(), reference.program()) << what;
+}
+
+TEST(PatternAutomaton, AgreesWithTheBacktrackingSearchOnResultsRegistersAndPrograms) {
+    // UIUTIL_PATTERN_AUTOMATON_SEED and _ROUNDS explore further.
+    const char* seed = std::getenv("UIUTIL_PATTERN_AUTOMATON_SEED");
+    const char* rounds = std::getenv("UIUTIL_PATTERN_AUTOMATON_ROUNDS");
+    Generator generate(seed ? static_cast<unsigned>(std::atol(seed)) : 13u);
+    int patterns = rounds ? std::atoi(rounds) : 1500;
+    for (int n = 0; n < patterns; ++n) {
+        std::string text = generate.pattern();
+        int table = generate.pick(3);
+        PatternProbe reference(text.c_str());
+        PatternProbe engine(text.c_str());
+        if (table > 0) {
+            unsigned char map[256];
+            make_table(table, map);
+            reference.set_translate(map);
+            engine.set_translate(map);
+        }
+        for (int k = 0; k < 8; ++k) {
+            expect_same(reference, engine, text, generate.subject(), table);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+    }
+}
+
+TEST(PatternAutomaton, AgreesOnChosenCases) {
+    // Zero-width tests at the ends and at newlines, loops that end on an
+    // empty pass, the one further position of \`, and a state cache that
+    // overflows (16 positions of look-behind make 65,536 states).
+    const char* const patterns[] = {"\\(a*\\)*b",
+                                    "\\(\\(a*\\)*\\)*b",
+                                    "\\(a\\|aa\\)*c",
+                                    "\\(\\)*a",
+                                    "\\(a*\\)*$",
+                                    "\\`a*",
+                                    "\\`\\|b",
+                                    "^$",
+                                    "\\<\\|\\>",
+                                    "x*\\'",
+                                    "\\B\\(a\\)*",
+                                    "\\(^a\\|b$\\)+",
+                                    "[ab]*a[ab][ab][ab][ab][ab][ab][ab][ab][ab][ab][ab][ab][ab]"
+                                    "[ab][ab][ab]c"};
+    std::mt19937 random(7);
+    std::string long_ab;
+    for (int i = 0; i < 3000; ++i) {
+        long_ab += "ab"[random() % 2];
+    }
+    const std::string subjects[] = {"", "a", "aab", "\n", "a\nb\n", "b a", "aaaa", long_ab};
+    for (const char* pattern : patterns) {
+        PatternProbe reference(pattern);
+        PatternProbe engine(pattern);
+        for (const std::string& subject : subjects) {
+            expect_same(reference, engine, pattern, subject, 0);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+    }
+}
+
+TEST(PatternAutomaton, NestedRepetitionsFailQuicklyWithTheSameRewrites) {
+    const char* const patterns[] = {"\\(a*\\)*b", "\\(\\(a*\\)*\\)*b", "\\(a\\|aa\\)*c"};
+    for (const char* text : patterns) {
+        PatternProbe engine(text);
+        within_deadline(text, [&] {
+            EXPECT_EQ(0, engine.match(uiSaveString(std::string(5000, 'a').c_str()))) << text;
+            EXPECT_EQ(1, engine.match(uiSaveString((std::string(5000, 'a') + "bc").c_str())));
+        });
+        // A short run takes the backtracking reference through the same
+        // loop jumps.
+        PatternProbe reference(text);
+        reference_search(reference, std::string(12, 'a'));
+        EXPECT_EQ(engine.program(), reference.program()) << text;
+    }
+}
+
+} // namespace
