@@ -29,13 +29,19 @@ WorkBudget* uiutil_internal::work_budget = nullptr;
 
 namespace {
 
-// A resume point: where to continue (null for an empty point) and from which
-// subject position, plus the offset of the instruction that recorded it, by
-// which a loop finds the point its current pass began with.
+// A run of resume points: where to continue (null for an empty point) and
+// from which subject positions, plus the offset of the instruction that
+// recorded them, by which a loop finds the point its current pass began with.
+// A loop over one character leaves a point at every position it passed; they
+// differ only in the position, so they are kept as one run of `count`
+// consecutive positions from `position` on, newest (highest) first.
 struct ResumePoint {
     const unsigned char* resume;
     int position;
     int owner;
+    int count;
+
+    int newest() const { return position + count - 1; }
 };
 
 // The failure stack: 64 points in place, doubling on the heap beyond that.
@@ -54,20 +60,35 @@ public:
     void operator=(const FailureStack&) = delete;
 
     void push(const unsigned char* resume, int position, int owner) {
+        push_run(resume, position, 1, owner);
+    }
+    // Points at positions from, from + 1, ..., from + count - 1 (count > 0),
+    // as if pushed in that order.
+    void push_run(const unsigned char* resume, int from, int count, int owner) {
         if (m_size == m_capacity) {
             grow();
         }
-        m_points[m_size++] = {resume, position, owner};
+        m_points[m_size++] = {resume, from, owner, count};
     }
     bool empty() const { return m_size == 0; }
+    // The number of runs; at(i) is a run, newest last.
     int size() const { return m_size; }
-    ResumePoint& at(int i) { return m_points[i]; }
+    const ResumePoint& at(int i) const { return m_points[i]; }
+    // Discards the newest point.
     void drop() {
-        if (m_size > 0) {
+        if (m_size > 0 && --m_points[m_size - 1].count == 0) {
             --m_size;
         }
     }
-    ResumePoint pop() { return m_points[--m_size]; }
+    // Takes the newest point off (count 1).
+    ResumePoint pop() {
+        ResumePoint& top = m_points[m_size - 1];
+        ResumePoint point{top.resume, top.newest(), top.owner, 1};
+        if (--top.count == 0) {
+            --m_size;
+        }
+        return point;
+    }
 
 private:
     void grow() {
@@ -209,7 +230,7 @@ bool Matcher::empty_pass(const unsigned char* push, int d) {
     int loop_owner = static_cast<int>(push - m_code);
     int top = m_stack.size() - 1;
     if (top >= 0 && m_stack.at(top).owner == loop_owner) {
-        return m_stack.at(top).position == d; // the usual case: nothing above it
+        return m_stack.at(top).newest() == d; // the usual case: nothing above it
     }
     int first_pass_owner = loop_owner - 3; // op_dummy_jump of a `+` loop
     bool has_dummy = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
@@ -217,7 +238,7 @@ bool Matcher::empty_pass(const unsigned char* push, int d) {
     for (int i = top; i >= 0; --i) {
         const ResumePoint& point = m_stack.at(i);
         if (point.owner == loop_owner || (has_dummy && point.owner == first_pass_owner)) {
-            return point.position == d;
+            return point.newest() == d;
         }
     }
     return false;
@@ -285,10 +306,8 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
         ++loop_rewrites;
     }
     if (*back == op_jump) {
-        int owner = static_cast<int>(push - m_code);
-        for (int i = start; i < d; ++i) {
-            m_stack.push(back + 3, i, owner);
-        }
+        // One point per position passed, kept as one run.
+        m_stack.push_run(back + 3, start, d - start, static_cast<int>(push - m_code));
     }
     return back + 3;
 }
