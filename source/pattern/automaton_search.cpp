@@ -66,7 +66,7 @@ bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer)
 }
 
 bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text,
-                                 int size, bool track) {
+                                 int size, bool track, bool first_only) {
     LazyDfa& dfa = *m_dfa;
     TriedPositions tried(buffer, text, size);
     int next_start = tried.next();
@@ -101,7 +101,7 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const u
             dfa.collect(edge.loops, m_reached);
         }
         if (start) {
-            next_start = tried.next();
+            next_start = first_only ? -1 : tried.next();
         }
         state = edge.next;
         ++d;
@@ -115,7 +115,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
     if (track) {
         m_reached.assign(loops.size(), 0);
     }
-    if (!any_match(buffer, text, size, track)) {
+    if (!any_match(buffer, text, size, track, false)) {
         // Every tried position fails: each failing run has run exactly the
         // loop jumps reachable from its start.
         for (std::size_t i = 0; track && i < loops.size(); ++i) {
@@ -124,6 +124,11 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
             }
         }
         return -1;
+    }
+    // A match most often starts at the first tried position: one scan from
+    // there alone settles it, and no failing run comes before it.
+    if (any_match(buffer, text, size, false, true)) {
+        return TriedPositions(buffer, text, size).next();
     }
     if (track) {
         m_earliest.assign(loops.size(), size + 1);

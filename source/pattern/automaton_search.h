@@ -37,11 +37,11 @@ public:
     int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
 
 private:
-    // Scans forward with a match starting at every tried position; answers
-    // whether one ends anywhere, and marks in m_reached the loop jumps passed
-    // (when `track`).
+    // Scans forward with a match starting at every tried position (only at
+    // the first one with `first_only`); answers whether one ends anywhere,
+    // and marks in m_reached the loop jumps passed (when `track`).
     bool any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
-                   bool track);
+                   bool track, bool first_only);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
 
     bool m_usable = false;
