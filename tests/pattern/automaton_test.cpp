@@ -1,70 +1,14 @@
-// The linear-time search against the plain backtracking search: a reference
-// written here as the search loop over the matcher (fastmap skips, the
-// end tried by empty_match, the one further position of a program that
-// begins with \`) runs on one object, match() on a second object of the same
-// pattern; after every subject of a sequence both must agree on the result,
-// all twenty registers and every program byte (the loop-jump rewrites).
+// The linear-time search against the plain backtracking search: the
+// reference search loop over the matcher (reference_search.h) runs on one
+// object, match() on a second object of the same pattern; after every
+// subject of a sequence both must agree on the result, all twenty registers
+// and every program byte (the loop-jump rewrites).
 #include "pattern_probe.h"
+#include "reference_search.h"
 
 #include <random>
 
 namespace {
-
-struct Outcome {
-    int found;
-    uiPattern::PatternRegisters registers;
-};
-
-Outcome reference_search(PatternProbe& probe, const std::string& subject) {
-    Outcome out{-1, {}};
-    for (int i = 0; i < 10; ++i) {
-        out.registers.start[i] = -99;
-        out.registers.end[i] = -99;
-    }
-    uiPattern::PatternBuffer& buffer = probe.buf();
-    if (buffer.fastmap && !buffer.fastmap_valid) {
-        PatternProbe::compile_fastmap(&buffer);
-    }
-    const unsigned char* text = reinterpret_cast<const unsigned char*>(subject.data());
-    const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer.translate);
-    auto marked = [&](int pos) {
-        return buffer.fastmap[translate ? translate[text[pos]] : text[pos]] != 0;
-    };
-    int size = static_cast<int>(subject.size());
-    int pos = 0;
-    int range = size;
-    if (buffer.length > 0 && buffer.code[0] == 18 && range > 0) {
-        range = 1;
-    }
-    for (;;) {
-        bool try_here = true;
-        if (buffer.fastmap && pos < size && buffer.empty_match != 1) {
-            if (range > 0) {
-                while (pos < size && !marked(pos)) {
-                    ++pos;
-                    --range;
-                }
-            } else if (!marked(pos)) {
-                try_here = false;
-            }
-        }
-        if (try_here) {
-            if (range >= 0 && pos == size && buffer.fastmap && buffer.empty_match == 0) {
-                return out;
-            }
-            if (PatternProbe::re_match_2(&buffer, const_cast<char*>(subject.data()), size, nullptr,
-                                         0, pos, &out.registers, size) >= 0) {
-                out.found = pos;
-                return out;
-            }
-        }
-        if (range <= 0) {
-            return out;
-        }
-        ++pos;
-        --range;
-    }
-}
 
 // Patterns over every operator, and subjects over a small alphabet with
 // newlines and word and non-word characters.
@@ -155,7 +99,7 @@ void expect_same(PatternProbe& reference, PatternProbe& engine, const std::strin
     Outcome expected{-1, {}};
     int matched = 0;
     within_deadline(what.c_str(), [&] {
-        expected = reference_search(reference, subject);
+        expected = reference_search<PatternProbe>(reference.buf(), subject);
         matched = engine.match(uiSaveString(subject.c_str()));
     });
     ASSERT_EQ(matched, expected.found >= 0 ? 1 : 0) << what;
@@ -239,7 +183,7 @@ TEST(PatternAutomaton, NestedRepetitionsFailQuicklyWithTheSameRewrites) {
         // A short run takes the backtracking reference through the same
         // loop jumps.
         PatternProbe reference(text);
-        reference_search(reference, std::string(12, 'a'));
+        reference_search<PatternProbe>(reference.buf(), std::string(12, 'a'));
         EXPECT_EQ(engine.program(), reference.program()) << text;
     }
 }
