@@ -126,9 +126,17 @@ HRESULT read_symbolic_link(const std::string& link_path, LinkFileTarget& target)
 }
 
 HRESULT read_file(const std::string& path, std::vector<char>& bytes) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking and refused unless a regular file (or a
+    // folder, whose read fails as before), so a named pipe, a device or a
+    // socket answers at once.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return from_errno(errno);
+    struct stat status;
+    if (fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))) {
+        close(fd);
+        return kNotALinkFile;
+    }
     bytes.assign(kMaxLinkFileSize + 1, '\0');
     std::size_t total = 0;
     while (total < bytes.size()) {

@@ -13,11 +13,12 @@
 #include "platform/internal/user_registry.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <fcntl.h>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace uiutil_internal {
 
@@ -48,21 +49,54 @@ bool key_folder(const std::string& root, const char* subkey, std::string& folder
     }
 }
 
-// Reads the value file; false when it exists but cannot be read.
-bool read_value_file(const std::string& path, std::string& text) {
+// Values up to this size are read whole, so their needed size is exact.
+constexpr std::size_t kWholeValue = 64 * 1024;
+
+// Reads at most `limit` bytes of the value file into `text`; false when it
+// exists but cannot be read or is not a regular file. The file is opened
+// without blocking and checked before any read, so a named pipe, a device or
+// a socket is refused at once instead of stalling or never ending. `more` is
+// set when the file holds more than was read without a NUL in what was read;
+// `file_size` is then its size.
+bool read_value_file(const std::string& path, std::size_t limit, std::string& text, bool& more,
+                     std::size_t& file_size) {
     text.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    more = false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return errno == ENOENT;
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    file_size = static_cast<std::size_t>(status.st_size);
+    text.resize(limit < file_size ? limit : file_size);
+    std::size_t have = 0;
+    bool failed = false;
+    while (have < text.size()) {
+        const ssize_t got = ::read(fd, &text[have], text.size() - have);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            failed = true;
+            break;
+        }
+        if (got == 0)
+            break;
+        have += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
     if (failed)
         return false;
-    text.resize(std::strlen(text.c_str())); // up to the first NUL
+    text.resize(have);
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        text.resize(nul); // up to the first NUL
+    } else if (file_size > have) {
+        more = true; // the rest is not read: its size is all that is needed
+        return true;
+    }
     if (!text.empty() && text.back() == '\n') {
         text.pop_back();
         if (!text.empty() && text.back() == '\r')
@@ -96,14 +130,22 @@ LONG read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
     std::string folder;
     if (root.empty() || !key_folder(root, subkey, folder) || !is_directory(folder))
         return ERROR_FILE_NOT_FOUND;
+    // Never more than the caller can take, plus the two bytes of a final
+    // line break that is dropped.
+    const std::size_t room = value ? static_cast<std::size_t>(*size) : 0;
+    const std::size_t limit = (room > kWholeValue ? room : kWholeValue) + 2;
     std::string text;
-    if (!read_value_file(folder + "/@", text))
+    bool more = false;
+    std::size_t file_size = 0;
+    if (!read_value_file(folder + "/@", limit, text, more, file_size))
         return ERROR_ACCESS_DENIED;
+    // A value longer than what was read needs at most the file's size and
+    // its NUL; the caller's second call with that room reads it exactly.
+    const std::size_t length = more ? file_size : text.size();
     constexpr LONG kLargest = std::numeric_limits<LONG>::max();
-    const LONG needed = text.size() < static_cast<std::size_t>(kLargest)
-                            ? static_cast<LONG>(text.size() + 1)
-                            : kLargest;
-    if (!value || needed > *size) {
+    const LONG needed = length < static_cast<std::size_t>(kLargest) ? static_cast<LONG>(length + 1)
+                                                                    : kLargest;
+    if (!value || more || needed > *size) {
         *size = needed;
         return value ? ERROR_MORE_DATA : ERROR_SUCCESS;
     }

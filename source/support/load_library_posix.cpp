@@ -49,7 +49,9 @@ DataModule* find_loaded(HINSTANCE handle) {
 HINSTANCE LoadLibraryExU(const char* path, HANDLE, DWORD flags) {
     if (!path || !(flags & LOAD_LIBRARY_AS_DATAFILE))
         return nullptr;
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    // Without blocking: a named pipe would otherwise wait for a writer; only a
+    // regular file is mapped.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     struct stat status;

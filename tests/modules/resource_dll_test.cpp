@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/deadline.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +9,10 @@
 #include <string>
 #include <uiutil/uiutil.h>
 #include <vector>
+
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -292,6 +298,19 @@ TEST(DataModule, MapsTheFileOnceAndKeepsItMapped) {
                              LOAD_LIBRARY_AS_DATAFILE),
               nullptr);
     EXPECT_EQ(LoadLibraryExU(libraries.b.c_str(), nullptr, 0), nullptr);
+}
+
+TEST(DataModule, PipesAndDevicesAreRefusedAtOnce) {
+    // A named pipe without a writer would block an ordinary open for good.
+    const fs::path fifo = fs::temp_directory_path() / "uiutil_modules_test" / "pipe.res";
+    fs::create_directories(fifo.parent_path());
+    fs::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.string().c_str(), 0600), 0);
+    within_deadline("loading a pipe or a device as a data module", [&] {
+        EXPECT_EQ(LoadLibraryExU(fifo.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
+        EXPECT_EQ(LoadLibraryExU("/dev/zero", nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
+    });
+    fs::remove(fifo);
 }
 #endif
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <uiutil/uiutil.h>
 
+#include "common/deadline.h"
 #include "paths/test_files.h"
 #include "sound/recorded_services.h"
 
@@ -20,6 +21,9 @@ std::string read_key(const char* subkey, LONG* size_out = nullptr) {
 }
 
 #if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class FileStore : public ::testing::Test {
 protected:
@@ -50,6 +54,34 @@ TEST_F(FileStore, KeysAreFoldersAndValuesAreFiles) {
     for (const char* missing :
          {"Apps\\Missing", "apps", "..\\..\\..\\outside", "Apps\\\\Ev", "Apps/Ev"})
         EXPECT_EQ(read_key(missing), "error 2") << missing;
+}
+
+TEST_F(FileStore, ValueFilesThatAreNotPlainFilesAnswerAtOnce) {
+    // A named pipe without a writer and an endless device would block or
+    // never end a plain read; a folder cannot be read; a dangling link is no
+    // value file at all.
+    const std::string store = scratch.dir("uiutil/registry/HKEY_CURRENT_USER");
+    for (const char* key : {"Fifo", "Zero", "Dir", "Dangling"})
+        scratch.dir("uiutil/registry/HKEY_CURRENT_USER/" + std::string(key));
+    ASSERT_EQ(mkfifo((store + "/Fifo/@").c_str(), 0600), 0);
+    scratch.dir("uiutil/registry/HKEY_CURRENT_USER/S/Ev/.current");
+    ASSERT_EQ(mkfifo((store + "/S/Ev/.current/@").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", (store + "/Zero/@").c_str()), 0);
+    scratch.dir("uiutil/registry/HKEY_CURRENT_USER/Dir/@");
+    ASSERT_EQ(symlink((store + "/nowhere").c_str(), (store + "/Dangling/@").c_str()), 0);
+    within_deadline("registry reads of special value files", [&] {
+        EXPECT_EQ(read_key("Fifo"), "error 5"); // ERROR_ACCESS_DENIED
+        EXPECT_EQ(read_key("Zero"), "error 5");
+        EXPECT_EQ(read_key("Dir"), "error 5");
+        EXPECT_EQ(read_key("Dangling"), "");
+        // A sound whose scheme entry is a pipe falls back to the default one.
+        uiSound::registry_app_key_prefix(uiSaveString("S"));
+        uiSound sound;
+        sound.registry_sound(uiSaveString("Ev"));
+        uiSound::registry_app_key_prefix(uiSaveString("AppEvents\\Schemes\\Apps"));
+        EXPECT_EQ(std::string(sound.sound()), "default");
+        EXPECT_EQ(uiSound::system("S\\Ev"), 0);
+    });
 }
 
 TEST_F(FileStore, WithoutXdgConfigHomeTheStoreIsInHome) {
