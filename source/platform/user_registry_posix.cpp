@@ -13,9 +13,9 @@
 #include "platform/internal/user_registry.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,8 +143,8 @@ LONG read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
     // its NUL; the caller's second call with that room reads it exactly.
     const std::size_t length = more ? file_size : text.size();
     constexpr LONG kLargest = std::numeric_limits<LONG>::max();
-    const LONG needed = length < static_cast<std::size_t>(kLargest) ? static_cast<LONG>(length + 1)
-                                                                    : kLargest;
+    const LONG needed =
+        length < static_cast<std::size_t>(kLargest) ? static_cast<LONG>(length + 1) : kLargest;
     if (!value || more || needed > *size) {
         *size = needed;
         return value ? ERROR_MORE_DATA : ERROR_SUCCESS;

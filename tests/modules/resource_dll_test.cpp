@@ -307,7 +307,8 @@ TEST(DataModule, PipesAndDevicesAreRefusedAtOnce) {
     fs::remove(fifo);
     ASSERT_EQ(mkfifo(fifo.string().c_str(), 0600), 0);
     within_deadline("loading a pipe or a device as a data module", [&] {
-        EXPECT_EQ(LoadLibraryExU(fifo.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
+        EXPECT_EQ(LoadLibraryExU(fifo.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE),
+                  nullptr);
         EXPECT_EQ(LoadLibraryExU("/dev/zero", nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
     });
     fs::remove(fifo);

@@ -57,4 +57,3 @@ public:
                           static_cast<int>(subject.size()));
     }
 };
-
