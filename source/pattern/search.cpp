@@ -90,7 +90,7 @@ int uiPattern::search(const char* text, int size) {
         }
         if (m_automaton->usable()) {
             if (m_accel->has_required && required_checkable(*m_accel, buffer->code) &&
-                !std::memchr(text, m_accel->required_byte, size)) {
+                (size == 0 || !std::memchr(text, m_accel->required_byte, size))) {
                 return -1; // every match passes through this byte
             }
             int found = m_automaton->leftmost(*buffer, s, size);
