@@ -17,6 +17,7 @@
 // scripts/fuzz's per-input limit for this target, which counts it as slow.
 #include "fuzz_support.h"
 #include "pattern_program.h"
+#include "pattern_registers.h"
 
 #include <uiutil/pattern.h>
 
@@ -84,18 +85,6 @@ const unsigned char* caseless_table() {
     for (int c = 0; c < 256; ++c)
         table[c] = static_cast<unsigned char>(std::tolower(c));
     return table;
-}
-
-std::string registers_text(const uiPattern::PatternRegisters& r) {
-    std::string out;
-    for (int i = 0; i < 10; ++i)
-        out += std::to_string(r.start[i]) + "-" + std::to_string(r.end[i]) + " ";
-    return out;
-}
-
-bool same_registers(const uiPattern::PatternRegisters& a, const uiPattern::PatternRegisters& b) {
-    return std::memcmp(a.start, b.start, sizeof a.start) == 0 &&
-           std::memcmp(a.end, b.end, sizeof a.end) == 0;
 }
 
 void check_registers(const Pattern& p, int size, const std::string& context) {
@@ -175,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int leftmost = pattern.first_match(subject, length);
     if (found) {
         fuzz::check(first.start[0] == leftmost, "match is not the leftmost",
-                    context + " registers " + registers_text(first) + " leftmost " +
+                    context + " registers " + fuzz::registers_text(first) + " leftmost " +
                         std::to_string(leftmost));
         fuzz::check(first.end[0] - first.start[0] == length, "match length differs", context);
     } else {
@@ -191,8 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(pattern.match(uiSaveString(subject.c_str())) == found, "second match differs",
                 context);
     watchdog.disarm();
-    fuzz::check(same_registers(first, pattern.registers()), "second match registers differ",
-                context + " first " + registers_text(first) + " second " +
-                    registers_text(pattern.registers()));
+    fuzz::check(fuzz::same_registers(first, pattern.registers()), "second match registers differ",
+                context + " first " + fuzz::registers_text(first) + " second " +
+                    fuzz::registers_text(pattern.registers()));
     return 0;
 }
