@@ -1,0 +1,76 @@
+// The internal program layer: decoding, successors and the dump agree with
+// the compiled programs' documented encodings.
+#include "pattern_probe.h"
+#include "program_view.h"
+
+#include <algorithm>
+
+using namespace uiutil_internal;
+
+namespace {
+
+std::vector<Instruction> instructions(const uiPattern& p) {
+    std::vector<Instruction> out;
+    for (Instruction in : ProgramView(p.buffer().code, p.buffer().length)) {
+        out.push_back(in);
+    }
+    return out;
+}
+
+TEST(ProgramLayer, DecodesOperandsAndTargets) {
+    // x+ : dummy_jump(to x) push_alternative(to the end) x loop_jump(to the push)
+    uiPattern plus{uiSaveString("x+")};
+    std::vector<Instruction> in = instructions(plus);
+    ASSERT_EQ(in.size(), 4u);
+    EXPECT_EQ(in[0].opcode, op_dummy_jump);
+    EXPECT_EQ(in[0].target, 6);
+    EXPECT_EQ(in[1].target, 12);
+    EXPECT_EQ(in[2].count, 1);
+    EXPECT_EQ(in[2].bytes[0], 'x');
+    EXPECT_EQ(in[3].displacement, -9);
+    EXPECT_EQ(in[3].target, 3);
+
+    uiPattern set{uiSaveString("[a-c]\\(\\1\\)")};
+    in = instructions(set);
+    ASSERT_GE(in.size(), 3u);
+    EXPECT_EQ(in[0].size, 15);
+    EXPECT_TRUE(in[0].set_has('b'));
+    EXPECT_FALSE(in[0].set_has('d'));
+    EXPECT_FALSE(in[0].set_has(255));
+    EXPECT_EQ(in[1].group, 1);
+    EXPECT_EQ(in[1].info().role, OpcodeRole::group_mark);
+}
+
+TEST(ProgramLayer, SuccessorsIncludeResumeTargetsAndLoopExits) {
+    uiPattern star{uiSaveString("a*b")};
+    std::vector<Instruction> in = instructions(star);
+    Successors push = successors(in[0]);
+    ASSERT_EQ(push.count, 2);
+    EXPECT_EQ(push.offsets[0], 3);
+    EXPECT_EQ(push.offsets[1], 9);
+    Successors back = successors(in[2]);
+    ASSERT_EQ(back.count, 2); // the loop, and the exit after an empty pass
+    EXPECT_EQ(back.offsets[0], 0);
+    EXPECT_EQ(back.offsets[1], 9);
+    EXPECT_EQ(successors(in[1]).offsets[0], 6);
+}
+
+TEST(ProgramLayer, NamesRolesAndDump) {
+    EXPECT_STREQ(opcode_name(op_push_alternative), "push_alternative");
+    EXPECT_STREQ(opcode_name(16), "(16)");
+    EXPECT_STREQ(opcode_name(200), "(unknown)");
+    EXPECT_EQ(opcode_info(op_word_bound).role, OpcodeRole::zero_width);
+    EXPECT_EQ(opcode_info(op_backref).role, OpcodeRole::consumes);
+
+    uiPattern p{uiSaveString("a*[x-z]")};
+    EXPECT_EQ(dump_program(ProgramView(p.buffer().code, p.buffer().length)),
+              "    0  push_alternative  +6 -> 9\n"
+              "    3  exact             1 \"a\"\n"
+              "    6  loop_jump         -9 -> 0\n"
+              "    9  char_set          16 [x-z]\n"
+              "   27  end\n");
+    EXPECT_EQ(p.match(uiSaveString("aay")), 1);
+    EXPECT_EQ(unrewritten_loop_jumps(ProgramView(p.buffer().code, p.buffer().length)), 0);
+}
+
+} // namespace
