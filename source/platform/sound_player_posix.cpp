@@ -12,7 +12,7 @@
 
 namespace uiutil_internal {
 
-BOOL platform_play_sound(const char*, DWORD) {
+BOOL platform_play_sound(const char*, HMODULE, DWORD) {
     return FALSE;
 }
 
@@ -272,7 +272,9 @@ Player& player() {
 
 } // namespace
 
-BOOL platform_play_sound(const char* sound, DWORD flags) {
+// There are no resource modules to take a sound from here: `module` is not
+// needed.
+BOOL platform_play_sound(const char* sound, HMODULE, DWORD flags) {
     return sound ? player().play(sound, flags) : player().stop();
 }
 

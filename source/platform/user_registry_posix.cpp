@@ -17,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,8 +106,8 @@ bool read_value_file(const std::string& path, std::size_t limit, std::string& te
     return true;
 }
 
-} // namespace
-
+// The folder that holds HKEY_CURRENT_USER's keys; empty when neither
+// XDG_CONFIG_HOME nor HOME gives one.
 std::string user_registry_root() {
     std::string config;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -120,6 +121,8 @@ std::string user_registry_root() {
     }
     return config + "/uiutil/registry/HKEY_CURRENT_USER";
 }
+
+} // namespace
 
 LONG read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
     if (!size || *size < 0 || (value && *size == 0))

@@ -7,8 +7,9 @@
 // handle, as the platform's loader does, so repeated switches to one
 // resource library map it once. Like the rest of the library this takes no
 // locks: load from one thread at a time.
+#include "platform/internal/data_module.h"
+
 #include <uiutil/resource_handle.h>
-#include <uiutil/support.h>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -46,7 +47,7 @@ DataModule* find_loaded(HINSTANCE handle) {
 
 } // namespace
 
-HINSTANCE LoadLibraryExU(const char* path, HANDLE, DWORD flags) {
+HINSTANCE uiutil_internal::platform_load_library(const char* path, HANDLE, DWORD flags) {
     if (!path || !(flags & LOAD_LIBRARY_AS_DATAFILE))
         return nullptr;
     // Without blocking: a named pipe would otherwise wait for a writer; only a
