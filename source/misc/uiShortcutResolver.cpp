@@ -1,7 +1,11 @@
 // Resolving shell shortcut files through the platform's shell-link component.
 #include <uiutil/misc.h>
 
+#include "platform/internal/code_page.h"
 #include "platform/internal/shell_link.h"
+
+#include <cwchar>
+#include <string>
 
 namespace {
 
@@ -10,6 +14,23 @@ namespace {
 const int kPathSize = 260;
 // Resolve without flags: the shell may search and ask the user.
 const DWORD kResolveFlags = 0;
+
+// Converts the resolved wide path to narrow text with the library's one
+// conversion into `target` of `size` bytes. Answers S_OK; or, with `target`
+// left empty, the failure HRESULT of ERROR_INSUFFICIENT_BUFFER when it does
+// not fit (it is never truncated) and of ERROR_NO_UNICODE_TRANSLATION when
+// the thread's code page cannot spell it exactly.
+HRESULT narrow_path(const wchar_t* path, char* target, int size) {
+    target[0] = '\0';
+    std::string narrow;
+    if (!uiutil_internal::encode_thread_code_page(path, std::wcslen(path), narrow))
+        return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
+    if (narrow.size() + 1 > static_cast<std::size_t>(size))
+        return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
+    narrow.copy(target, narrow.size());
+    target[narrow.size()] = '\0';
+    return S_OK;
+}
 
 } // namespace
 
@@ -63,7 +84,7 @@ long uiShortcutResolver::get_link_info(HWND window, const wchar_t* link_path, ch
     hr = uiutil_internal::shell_link_get_path(m_shell_link, path, kPathSize,
                                               uiutil_internal::kShellLinkPathUncPriority);
     if (hr == S_OK) {
-        const HRESULT converted = uiutil_internal::narrow_path(path, target, kPathSize);
+        const HRESULT converted = narrow_path(path, target, kPathSize);
         if (FAILED(converted))
             return converted;
     }

@@ -6,7 +6,9 @@
 // 0xDC00 + byte, a lone low surrogate that no real character uses, and
 // encodes back to that byte. So 8-bit text survives a round trip unchanged.
 // In a multi-byte locale the text is decoded character by character, and an
-// invalid or truncated sequence is an error.
+// invalid or truncated sequence is an error. The C library's conversions
+// never substitute look-alikes, so a character the locale cannot spell is an
+// error too.
 #include "platform/internal/code_page.h"
 
 #include <cerrno>
@@ -15,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
-#include <uiutil/strings.h>
 
 namespace uiutil_internal {
 
@@ -31,17 +32,21 @@ bool single_byte_locale() {
     return MB_CUR_MAX == 1;
 }
 
-[[noreturn]] void throw_conversion_error(const char* what, std::size_t offset) {
-    char message[160];
-    std::snprintf(message, sizeof message, "%s (at character or byte %zu)", what, offset);
-    throw uiCodePageError(message, EILSEQ);
+bool fail(CodePageFailure* failure, const char* what, std::size_t offset) {
+    if (failure) {
+        char message[160];
+        std::snprintf(message, sizeof message, "%s (at character or byte %zu)", what, offset);
+        failure->message = message;
+        failure->code = EILSEQ;
+    }
+    return false;
 }
 
 } // namespace
 
-std::wstring decode_thread_code_page(const char* text) {
+bool decode_thread_code_page(const char* text, std::wstring& wide, CodePageFailure* failure) {
     const std::size_t length = std::strlen(text);
-    std::wstring wide;
+    wide.clear();
     wide.reserve(length);
     if (single_byte_locale()) {
         for (std::size_t i = 0; i < length; ++i) {
@@ -50,7 +55,7 @@ std::wstring decode_thread_code_page(const char* text) {
             wide.push_back(c != WEOF ? static_cast<wchar_t>(c)
                                      : static_cast<wchar_t>(kByteEscape + byte));
         }
-        return wide;
+        return true;
     }
     std::mbstate_t state{};
     std::size_t at = 0;
@@ -58,45 +63,46 @@ std::wstring decode_thread_code_page(const char* text) {
         wchar_t c = 0;
         const std::size_t used = std::mbrtowc(&c, text + at, length - at, &state);
         if (used == static_cast<std::size_t>(-1))
-            throw_conversion_error("invalid multi-byte sequence", at);
+            return fail(failure, "invalid multi-byte sequence", at);
         if (used == static_cast<std::size_t>(-2))
-            throw_conversion_error("incomplete multi-byte sequence at the end", at);
+            return fail(failure, "incomplete multi-byte sequence at the end", at);
         if (used == 0) // cannot happen before `length`; guards against looping
             break;
         wide.push_back(c);
         at += used;
     }
-    return wide;
+    return true;
 }
 
-std::string encode_thread_code_page(const std::wstring& text) {
-    std::string narrow;
-    narrow.reserve(text.size());
+bool encode_thread_code_page(const wchar_t* text, std::size_t length, std::string& narrow,
+                             CodePageFailure* failure) {
+    narrow.clear();
+    narrow.reserve(length);
     if (single_byte_locale()) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
+        for (std::size_t i = 0; i < length; ++i) {
             const int byte = std::wctob(text[i]);
             if (byte != EOF)
                 narrow.push_back(static_cast<char>(byte));
             else if (is_byte_escape(text[i]))
                 narrow.push_back(static_cast<char>(text[i] - kByteEscape));
             else
-                throw_conversion_error("character not in the locale's character set", i);
+                return fail(failure, "character not in the locale's character set", i);
         }
-        return narrow;
+        return true;
     }
     std::mbstate_t state{};
     char bytes[MB_LEN_MAX];
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < length; ++i) {
         const std::size_t used = std::wcrtomb(bytes, text[i], &state);
         if (used == static_cast<std::size_t>(-1))
-            throw_conversion_error("character not in the locale's character set", i);
+            return fail(failure, "character not in the locale's character set", i);
         narrow.append(bytes, used);
     }
     // Return a stateful encoding to its initial shift state; drop the NUL.
     const std::size_t used = std::wcrtomb(bytes, L'\0', &state);
     if (used != static_cast<std::size_t>(-1) && used > 1)
         narrow.append(bytes, used - 1);
-    return narrow;
+    return true;
 }
 
 } // namespace uiutil_internal

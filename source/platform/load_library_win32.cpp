@@ -4,16 +4,12 @@
 #include "platform/internal/data_module.h"
 
 #include <string>
-#include <uiutil/strings.h>
 
 HINSTANCE uiutil_internal::platform_load_library(const char* path, HANDLE reserved, DWORD flags) {
     if (!path)
         return nullptr;
     std::wstring wide;
-    try {
-        wide = decode_thread_code_page(path);
-    } catch (const uiCodePageError&) {
+    if (!decode_thread_code_page(path, wide))
         return nullptr;
-    }
     return LoadLibraryExW(wide.c_str(), reserved, flags);
 }

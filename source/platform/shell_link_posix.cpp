@@ -11,8 +11,10 @@
 // none exists, the path as recorded (the network path first when asked for
 // it), which for a Windows-made link is a Windows path.
 //
-// Paths are converted between wide and narrow text with the current locale's
-// character set (LC_CTYPE).
+// Paths are converted between wide and narrow text with the library's one
+// conversion: the current locale's character set (LC_CTYPE), every byte kept
+// in a single-byte locale.
+#include "internal/code_page.h"
 #include "internal/shell_link.h"
 #include "internal/shell_link_file.h"
 
@@ -48,24 +50,14 @@ const std::size_t kMaxLinkFileSize = 1 << 20;
 
 const HRESULT kNotALinkFile = E_FAIL;
 
+// Paths convert with the library's one conversion (platform/internal/
+// code_page.h), as every other text of the library does.
 bool to_narrow(const std::wstring& wide, std::string& narrow) {
-    const std::size_t needed = std::wcstombs(nullptr, wide.c_str(), 0);
-    if (needed == static_cast<std::size_t>(-1))
-        return false;
-    narrow.assign(needed + 1, '\0');
-    std::wcstombs(&narrow[0], wide.c_str(), needed + 1);
-    narrow.resize(needed);
-    return true;
+    return encode_thread_code_page(wide.c_str(), wide.size(), narrow);
 }
 
 bool to_wide(const std::string& narrow, std::wstring& wide) {
-    const std::size_t needed = std::mbstowcs(nullptr, narrow.c_str(), 0);
-    if (needed == static_cast<std::size_t>(-1))
-        return false;
-    wide.assign(needed + 1, L'\0');
-    std::mbstowcs(&wide[0], narrow.c_str(), needed + 1);
-    wide.resize(needed);
-    return true;
+    return decode_thread_code_page(narrow.c_str(), wide);
 }
 
 HRESULT from_errno(int error) {
@@ -281,18 +273,6 @@ HRESULT shell_link_get_path(IShellLinkW* link, wchar_t* path, int size, DWORD fl
         return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
     chosen->copy(path, chosen->size());
     path[chosen->size()] = L'\0';
-    return S_OK;
-}
-
-HRESULT narrow_path(const wchar_t* path, char* target, int size) {
-    target[0] = '\0';
-    std::string narrow;
-    if (!to_narrow(path, narrow))
-        return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
-    if (narrow.size() + 1 > static_cast<std::size_t>(size))
-        return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
-    narrow.copy(target, narrow.size());
-    target[narrow.size()] = '\0';
     return S_OK;
 }
 

@@ -55,25 +55,4 @@ HRESULT shell_link_get_path(IShellLinkW* link, wchar_t* path, int size, DWORD fl
     return link->GetPath(path, size, &find_data, flags);
 }
 
-HRESULT narrow_path(const wchar_t* path, char* target, int size) {
-    target[0] = '\0';
-    BOOL used_default = FALSE;
-    int written =
-        WideCharToMultiByte(CP_THREAD_ACP, 0, path, -1, target, size, nullptr, &used_default);
-    if (written == 0 && GetLastError() == ERROR_INVALID_PARAMETER) {
-        // Code pages such as UTF-8 take no default-character query; they
-        // report characters they cannot encode as errors instead.
-        used_default = FALSE;
-        written = WideCharToMultiByte(CP_THREAD_ACP, WC_ERR_INVALID_CHARS, path, -1, target, size,
-                                      nullptr, nullptr);
-    }
-    if (written > 0 && !used_default)
-        return S_OK;
-    const DWORD error = GetLastError();
-    target[0] = '\0';
-    if (written == 0 && error == ERROR_INSUFFICIENT_BUFFER)
-        return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
-    return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
-}
-
 } // namespace uiutil_internal

@@ -5,16 +5,12 @@
 
 #include <mmsystem.h>
 #include <string>
-#include <uiutil/strings.h>
 
 BOOL uiutil_internal::platform_play_sound(const char* sound, HMODULE module, DWORD flags) {
     if (!sound)
         return PlaySoundW(nullptr, module, flags);
     std::wstring wide;
-    try {
-        wide = decode_thread_code_page(sound);
-    } catch (const uiCodePageError&) {
+    if (!decode_thread_code_page(sound, wide))
         return FALSE;
-    }
     return PlaySoundW(wide.c_str(), module, flags);
 }

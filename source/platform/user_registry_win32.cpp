@@ -3,18 +3,14 @@
 #include "platform/internal/code_page.h"
 #include "platform/internal/user_registry.h"
 
+#include <cstring>
+#include <cwchar>
 #include <string>
-#include <uiutil/strings.h>
 
 LONG uiutil_internal::read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
     std::wstring wide_subkey;
-    if (subkey) {
-        try {
-            wide_subkey = decode_thread_code_page(subkey);
-        } catch (const uiCodePageError&) {
-            return ERROR_INVALID_PARAMETER;
-        }
-    }
+    if (subkey && !decode_thread_code_page(subkey, wide_subkey))
+        return ERROR_INVALID_PARAMETER;
     if (!size || *size <= 0)
         return ERROR_INVALID_PARAMETER;
     // Room for as many wide characters as the caller has bytes.
@@ -24,11 +20,12 @@ LONG uiutil_internal::read_user_registry(HKEY key, const char* subkey, char* val
         RegQueryValueW(key, subkey ? wide_subkey.c_str() : nullptr, &wide_value[0], &wide_bytes);
     if (status != ERROR_SUCCESS)
         return status;
-    const int written = WideCharToMultiByte(CP_THREAD_ACP, 0, wide_value.c_str(), -1, value,
-                                            static_cast<int>(*size), nullptr, nullptr);
-    if (written <= 0)
-        return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? ERROR_MORE_DATA
-                                                           : static_cast<LONG>(GetLastError());
-    *size = written;
+    std::string narrow;
+    if (!encode_thread_code_page(wide_value.c_str(), std::wcslen(wide_value.c_str()), narrow))
+        return ERROR_NO_UNICODE_TRANSLATION;
+    if (narrow.size() + 1 > static_cast<std::size_t>(*size))
+        return ERROR_MORE_DATA;
+    std::memcpy(value, narrow.c_str(), narrow.size() + 1);
+    *size = static_cast<LONG>(narrow.size() + 1);
     return ERROR_SUCCESS;
 }

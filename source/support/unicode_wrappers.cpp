@@ -2,7 +2,6 @@
 // dispatches in this one place: to the installed service hook when there is
 // one (see <uiutil/service_hooks.h>), otherwise to the platform's service
 // behind its internal header in source/platform.
-#include <uiutil/strings.h>
 #include <uiutil/support.h>
 
 #include "platform/internal/code_page.h"
@@ -37,11 +36,8 @@ int ub_LPCSTR_to_TCHAR(const char* source, wchar_t* target, int size) {
     if (!source || size < 0)
         return 0;
     std::wstring wide;
-    try {
-        wide = uiutil_internal::decode_thread_code_page(source);
-    } catch (const uiCodePageError&) {
+    if (!uiutil_internal::decode_thread_code_page(source, wide))
         return 0;
-    }
     const std::size_t needed = wide.size() + 1;
     if (size == 0)
         return static_cast<int>(needed);

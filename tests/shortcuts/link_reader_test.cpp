@@ -125,8 +125,12 @@ TEST_F(LinkReader, LongTargetFailsWithoutOverflow) {
 TEST_F(LinkReader, NonAsciiPathsFollowTheLocale) {
     fs::create_symlink("/srv/caf\xC3\xA9", folder / "cafe");
     {
+        // Every byte survives in a single-byte locale, as with the library's
+        // other conversions.
         Locale c("C");
-        EXPECT_EQ(resolve(folder / "cafe").hr, HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION));
+        const Result r = resolve(folder / "cafe");
+        EXPECT_EQ(r.hr, S_OK);
+        EXPECT_EQ(r.target, "/srv/caf\xC3\xA9");
     }
     Locale utf8("C.UTF-8");
     EXPECT_EQ(resolve(folder / "cafe").target, "/srv/caf\xC3\xA9");
@@ -134,6 +138,28 @@ TEST_F(LinkReader, NonAsciiPathsFollowTheLocale) {
     const Result r = resolve(fs::path(UIUTIL_TEST_DATA_DIR) / "shortcuts" / "cafe_cp1252.lnk");
     EXPECT_EQ(r.hr, S_OK);
     EXPECT_EQ(r.target, "Z:\\tmp\\samples\\docs\\caf\xC3\xA9 \xE2\x82\xAC.txt");
+}
+
+// A link whose name has a byte above 127, in the "C" locale, converted to
+// wide text as `uiutil resolve` converts its arguments: the library's
+// conversion keeps the byte (as 0xDC00 + byte), and so must the reader.
+TEST_F(LinkReader, EightBitLinkNamesResolveInTheCLocale) {
+    Locale c("C");
+    const fs::path target = write("t\xE9te.txt", "t");
+    const std::string link = (folder / "caf\xE9").string();
+    fs::create_symlink(target, link);
+    wchar_t wide[MAX_PATH];
+    ASSERT_GT(ui_LPCSTR_to_TCHAR(link.c_str(), wide, MAX_PATH), 0);
+    EXPECT_EQ(wide[std::strlen(link.c_str()) - 1], static_cast<wchar_t>(0xDC00 + 0xE9));
+    uiShortcutResolver resolver;
+    char out[MAX_PATH];
+    EXPECT_EQ(resolver.get_link_info(nullptr, wide, out), S_OK);
+    EXPECT_EQ(std::string(out), target.string());
+    // A character the locale cannot spell (from a link made on Windows) is
+    // refused, never replaced.
+    const Result r = resolve(fs::path(UIUTIL_TEST_DATA_DIR) / "shortcuts" / "cafe_cp1252.lnk");
+    EXPECT_EQ(r.hr, HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION));
+    EXPECT_EQ(r.target, "");
 }
 
 // ---- Shell link files built byte by byte -----------------------------------

@@ -37,12 +37,4 @@ HRESULT shell_link_resolve(IShellLinkW* link, HWND window, DWORD flags);
 // empty `path` when the link holds no file path.
 HRESULT shell_link_get_path(IShellLinkW* link, wchar_t* path, int size, DWORD flags);
 
-// Converts a wide path to narrow text in the thread's code page (the current
-// locale's character set where there are no code pages) into `target` of
-// `size` bytes. Answers S_OK; or, with `target` left empty, the failure
-// HRESULT of ERROR_INSUFFICIENT_BUFFER when it does not fit (it is never
-// truncated) and of ERROR_NO_UNICODE_TRANSLATION when a character has no
-// narrow form.
-HRESULT narrow_path(const wchar_t* path, char* target, int size);
-
 } // namespace uiutil_internal
