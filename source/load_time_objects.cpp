@@ -4,7 +4,7 @@
 // groups use during their own construction must come earlier in this file.
 //
 // Each group ends with a trace mark (see load_trace.h).
-#include "support/load_trace_mark.h"
+#include "load_trace_mark.h"
 
 #include <uiutil/uiutil.h>
 

@@ -5,7 +5,7 @@
 #include <uiutil/support.h>
 
 #include "platform/internal/code_page.h"
-#include "platform/internal/data_module.h"
+#include "platform/internal/module_loader.h"
 #include "platform/internal/service_hooks_state.h"
 #include "platform/internal/sound_player.h"
 #include "platform/internal/user_registry.h"

@@ -5,3 +5,10 @@ target_link_libraries(uiutil_load_order_probe PRIVATE uiutil::uiutil uiutil_warn
 add_test(NAME support.LoadAndUnloadOrder COMMAND uiutil_load_order_probe)
 set_tests_properties(support.LoadAndUnloadOrder PROPERTIES PASS_REGULAR_EXPRESSION
   "\\+accelerator text\r?\n\\+user data\r?\n\\+events\r?\n\\+sound\r?\nmain done\r?\n-sound\r?\n-events\r?\n-user data\r?\n-accelerator text")
+
+# The installed package holds exactly the public headers, and they need no
+# internal one.
+add_test(NAME support.InstalledHeadersAreThePublicList
+  COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+          -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/installed-headers-check
+          -P ${CMAKE_CURRENT_LIST_DIR}/check_installed_headers.cmake)

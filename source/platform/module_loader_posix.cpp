@@ -7,7 +7,7 @@
 // handle, as the platform's loader does, so repeated switches to one
 // resource library map it once. Like the rest of the library this takes no
 // locks: load from one thread at a time.
-#include "platform/internal/data_module.h"
+#include "platform/internal/module_loader.h"
 
 #include <uiutil/resource_handle.h>
 

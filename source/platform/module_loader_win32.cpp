@@ -1,7 +1,7 @@
 // Loading a module with the platform's loader: the narrow path converted with
 // the thread's code page, then LoadLibraryExW.
 #include "platform/internal/code_page.h"
-#include "platform/internal/data_module.h"
+#include "platform/internal/module_loader.h"
 
 #include <string>
 
