@@ -3,15 +3,18 @@
 //
 // Only data-file loads are possible here (LOAD_LIBRARY_AS_DATAFILE): a load
 // without that flag answers null, as does a path that cannot be opened or
-// that is not a regular file. Loading the same file again answers the same
+// that is not a regular file (a pipe, a device, a socket or a folder is
+// refused at once, without being read or waited for). Loading the same file again answers the same
 // handle, as the platform's loader does, so repeated switches to one
 // resource library map it once. Like the rest of the library this takes no
 // locks: load from one thread at a time.
 #include "platform/internal/module_loader.h"
+#include "platform/internal/regular_file.h"
 
 #include <uiutil/resource_handle.h>
 
-#include <fcntl.h>
+#include <cstddef>
+#include <cstdint>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,21 +53,23 @@ DataModule* find_loaded(HINSTANCE handle) {
 HINSTANCE uiutil_internal::platform_load_library(const char* path, HANDLE, DWORD flags) {
     if (!path || !(flags & LOAD_LIBRARY_AS_DATAFILE))
         return nullptr;
-    // Without blocking: a named pipe would otherwise wait for a writer; only a
-    // regular file is mapped.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
+    // A pipe, a device, a socket or a folder is refused at once, unread.
+    int fd = -1;
     struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(fd);
+    if (uiutil_internal::open_regular_file(path, &fd, &status) != uiutil_internal::FileOpen::Opened)
         return nullptr;
-    }
     for (DataModule* module : loaded_modules()) {
         if (module->device == status.st_dev && module->inode == status.st_ino) {
             close(fd);
             return as_handle(module);
         }
+    }
+    // Mapping reads nothing yet: a large file costs address space only. One
+    // larger than the address space can hold is refused.
+    if (status.st_size < 0 ||
+        static_cast<std::uintmax_t>(status.st_size) > static_cast<std::uintmax_t>(PTRDIFF_MAX)) {
+        close(fd);
+        return nullptr;
     }
     const std::size_t size = static_cast<std::size_t>(status.st_size);
     void* data = nullptr;

@@ -81,6 +81,7 @@ typedef HINSTANCE HMODULE;        // A loaded module; the same type as HINSTANCE
 #define ERROR_INSUFFICIENT_BUFFER 122L                    // The answer does not fit the buffer.
 #define ERROR_MORE_DATA 234L                              // The value does not fit the buffer.
 #define ERROR_FILENAME_EXCED_RANGE 206L                   // The file name is too long.
+#define ERROR_FILE_TOO_LARGE 223L                         // The file is too large.
 #define ERROR_NO_UNICODE_TRANSLATION 1113L // The text has a character the code page lacks.
 
 // The HRESULT of a Win32 error code (facility FACILITY_WIN32).

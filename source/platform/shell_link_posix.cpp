@@ -11,17 +11,21 @@
 // none exists, the path as recorded (the network path first when asked for
 // it), which for a Windows-made link is a Windows path.
 //
+// A folder answers ERROR_ACCESS_DENIED, as the shell does; a pipe, a device
+// or a socket is no link file (E_FAIL) and is neither opened nor read, and a
+// file larger than 1 MiB is no link file either (judged by its size, unread).
+//
 // Paths are converted between wide and narrow text with the library's one
 // conversion: the current locale's character set (LC_CTYPE), every byte kept
 // in a single-byte locale.
 #include "internal/code_page.h"
+#include "internal/regular_file.h"
 #include "internal/shell_link.h"
 #include "internal/shell_link_file.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -44,9 +48,6 @@ struct IShellLinkW {
 namespace uiutil_internal {
 
 namespace {
-
-// Link files larger than this are no link files.
-const std::size_t kMaxLinkFileSize = 1 << 20;
 
 const HRESULT kNotALinkFile = E_FAIL;
 
@@ -117,36 +118,37 @@ HRESULT read_symbolic_link(const std::string& link_path, LinkFileTarget& target)
     }
 }
 
+// Reads a link file whole: it must be a regular file of at most
+// kMaxLinkFileSize bytes (judged by its size before anything is read; a
+// pipe, a device or a socket put in its place is refused unread).
 HRESULT read_file(const std::string& path, std::vector<char>& bytes) {
-    // Opened without blocking and refused unless a regular file (or a
-    // folder, whose read fails as before), so a named pipe, a device or a
-    // socket answers at once.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return from_errno(errno);
+    int fd = -1;
     struct stat status;
-    if (fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))) {
+    switch (open_regular_file(path.c_str(), &fd, &status)) {
+    case FileOpen::Opened:
+        break;
+    case FileOpen::NotAFile:
+        return errno == EISDIR ? HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED) : kNotALinkFile;
+    case FileOpen::NotFound:
+    case FileOpen::Failed:
+        return missing_file_error(path, errno);
+    }
+    if (static_cast<unsigned long long>(status.st_size) > kMaxLinkFileSize) {
         close(fd);
         return kNotALinkFile;
     }
-    bytes.assign(kMaxLinkFileSize + 1, '\0');
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + total, bytes.size() - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            close(fd);
-            return from_errno(error);
-        }
-        if (got == 0)
-            break;
-        total += static_cast<std::size_t>(got);
-    }
+    // One byte more than its size tells a file that is still being written:
+    // that is no link file yet.
+    bytes.assign(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    const long long got = read_up_to(fd, bytes.data(), bytes.size());
+    const int error = errno;
     close(fd);
-    bytes.resize(total);
-    return total > kMaxLinkFileSize ? kNotALinkFile : S_OK;
+    if (got < 0)
+        return from_errno(error);
+    if (static_cast<std::size_t>(got) == bytes.size())
+        return kNotALinkFile;
+    bytes.resize(static_cast<std::size_t>(got));
+    return S_OK;
 }
 
 // A shell link's relative path, joined to the link's folder.

@@ -1,4 +1,5 @@
 // The COM shell-link component behind uiShortcutResolver.
+#include "internal/regular_file.h"
 #include "internal/shell_link.h"
 
 #include <objbase.h>
@@ -43,7 +44,28 @@ void persist_file_release(IPersistFile* file) {
 }
 
 HRESULT persist_file_load(IPersistFile* file, const wchar_t* path, DWORD mode) {
-    return file->Load(path, mode);
+    // The shell reads what it is given. Look first: a pipe, a device or a
+    // folder is refused at once, and so is a file too large to be a link
+    // (judged by its size, unread). The look keeps the file open, shared for
+    // reading only, until the shell has read it, so it cannot be replaced in
+    // between.
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    switch (open_regular_file(path, FILE_SHARE_READ, &opened)) {
+    case FileOpen::Opened:
+        break;
+    case FileOpen::NotAFile:
+        return GetLastError() == ERROR_ACCESS_DENIED ? HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)
+                                                     : E_FAIL;
+    case FileOpen::NotFound:
+    case FileOpen::Failed:
+        return HRESULT_FROM_WIN32(GetLastError());
+    }
+    unsigned long long size = 0;
+    HRESULT hr = E_FAIL;
+    if (file_size(opened, &size) && size <= kMaxLinkFileSize)
+        hr = file->Load(path, mode);
+    CloseHandle(opened);
+    return hr;
 }
 
 HRESULT shell_link_resolve(IShellLinkW* link, HWND window, DWORD flags) {

@@ -2,11 +2,15 @@
 // backends.cmake); without it every request fails.
 //
 // The calls mirror PlaySoundW: one sound plays at a time and a new one stops
-// the previous; a null sound stops it. Files and theme events play
+// the previous; a null sound stops it. A sound file that is not a regular
+// file (a pipe, a device, a socket, a folder) is refused at once (FALSE),
+// without being opened. Files and theme events play
 // asynchronously in libcanberra's own threads. libcanberra cannot loop, so a
 // looping sound is started again by a helper thread each time it ends; the
 // thread is created on the first loop request and ends at unload.
 #include "platform/internal/sound_player.h"
+
+#include "platform/internal/regular_file.h"
 
 #if !defined(UIUTIL_HAVE_CANBERRA)
 
@@ -140,7 +144,22 @@ std::uint64_t Player::begin_new_sound(bool looping) {
     return m_generation;
 }
 
+// libcanberra opens a sound file itself, and would wait for a writer on a
+// pipe or read a device without end: what is not a regular file is refused
+// before it is handed over (also when a looping sound is started again).
+bool is_refused_file(const Source& source) {
+    if (!source.is_file)
+        return false;
+    int fd = -1;
+    const FileOpen found = open_regular_file(source.name.c_str(), &fd);
+    if (found == FileOpen::Opened)
+        ::close(fd);
+    return found == FileOpen::NotAFile;
+}
+
 int Player::start(const Source& source, std::uint64_t generation) {
+    if (is_refused_file(source))
+        return CA_ERROR_ACCESS;
     ca_proplist* properties = nullptr;
     if (ca_proplist_create(&properties) != CA_SUCCESS)
         return CA_ERROR_OOM;

@@ -10,13 +10,21 @@
 // the first NUL or the end, without one final line break ("\n" or "\r\n").
 // A key folder without "@" has an empty default value. Names are compared
 // exactly (case matters). Key paths with empty, "." or ".." parts name no key.
+//
+// The value file must be a regular file of at most kMaxValueFile bytes (the
+// largest value the registry's standard format holds). A pipe, a device, a
+// socket or a folder named "@" is refused at once, unread
+// (ERROR_ACCESS_DENIED); so is a dangling link (ERROR_FILE_NOT_FOUND) and a
+// larger file (ERROR_FILE_TOO_LARGE, judged by its size, unread). A value is
+// read in small pieces, up to its end: only the part the caller's buffer can
+// take is kept.
+#include "platform/internal/regular_file.h"
 #include "platform/internal/user_registry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <limits>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +32,9 @@
 namespace uiutil_internal {
 
 namespace {
+
+// Value files larger than this are no registry values.
+constexpr std::size_t kMaxValueFile = 1 << 20;
 
 bool is_directory(const std::string& path) {
     struct stat status;
@@ -50,62 +61,6 @@ bool key_folder(const std::string& root, const char* subkey, std::string& folder
     }
 }
 
-// Values up to this size are read whole, so their needed size is exact.
-constexpr std::size_t kWholeValue = 64 * 1024;
-
-// Reads at most `limit` bytes of the value file into `text`; false when it
-// exists but cannot be read or is not a regular file. The file is opened
-// without blocking and checked before any read, so a named pipe, a device or
-// a socket is refused at once instead of stalling or never ending. `more` is
-// set when the file holds more than was read without a NUL in what was read;
-// `file_size` is then its size.
-bool read_value_file(const std::string& path, std::size_t limit, std::string& text, bool& more,
-                     std::size_t& file_size) {
-    text.clear();
-    more = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    file_size = static_cast<std::size_t>(status.st_size);
-    text.resize(limit < file_size ? limit : file_size);
-    std::size_t have = 0;
-    bool failed = false;
-    while (have < text.size()) {
-        const ssize_t got = ::read(fd, &text[have], text.size() - have);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            failed = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        have += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    if (failed)
-        return false;
-    text.resize(have);
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string::npos) {
-        text.resize(nul); // up to the first NUL
-    } else if (file_size > have) {
-        more = true; // the rest is not read: its size is all that is needed
-        return true;
-    }
-    if (!text.empty() && text.back() == '\n') {
-        text.pop_back();
-        if (!text.empty() && text.back() == '\r')
-            text.pop_back();
-    }
-    return true;
-}
-
 // The folder that holds HKEY_CURRENT_USER's keys; empty when neither
 // XDG_CONFIG_HOME nor HOME gives one.
 std::string user_registry_root() {
@@ -122,10 +77,81 @@ std::string user_registry_root() {
     return config + "/uiutil/registry/HKEY_CURRENT_USER";
 }
 
+// A value as read from its file: its length (before the NUL, after the final
+// line break is taken off) and its first `kept.size()` bytes.
+struct ValueText {
+    std::size_t length = 0;
+    std::string kept;
+};
+
+// Reads the value file `path`, keeping at most `keep` bytes of the value.
+// ERROR_SUCCESS, or the failure to answer.
+LONG read_value_file(const std::string& path, std::size_t keep, ValueText& value) {
+    value = ValueText();
+    int fd = -1;
+    struct stat status;
+    switch (open_regular_file(path.c_str(), &fd, &status)) {
+    case FileOpen::Opened:
+        break;
+    case FileOpen::NotFound: {
+        // No "@": the key has an empty default value. A link to nothing is
+        // a broken value instead.
+        struct stat link;
+        return ::lstat(path.c_str(), &link) == 0 ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
+    }
+    case FileOpen::NotAFile:
+    case FileOpen::Failed:
+        return ERROR_ACCESS_DENIED;
+    }
+    if (static_cast<unsigned long long>(status.st_size) > kMaxValueFile) {
+        ::close(fd);
+        return ERROR_FILE_TOO_LARGE;
+    }
+    // Read up to the first NUL or the end, and no further than the largest
+    // value (the file may have grown since it was looked at).
+    char chunk[4096];
+    std::size_t total = 0;
+    char last[2] = {0, 0}; // the value's last two bytes, for the line break
+    bool ended = false;
+    while (!ended && total <= kMaxValueFile) {
+        const long long got = read_up_to(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            ::close(fd);
+            return ERROR_ACCESS_DENIED;
+        }
+        if (got == 0)
+            break;
+        std::size_t used = static_cast<std::size_t>(got);
+        if (const void* nul = std::memchr(chunk, '\0', used)) {
+            used = static_cast<std::size_t>(static_cast<const char*>(nul) - chunk);
+            ended = true;
+        }
+        if (value.kept.size() < keep)
+            value.kept.append(chunk, std::min(used, keep - value.kept.size()));
+        for (std::size_t i = 0; i < used; ++i) {
+            last[0] = last[1];
+            last[1] = chunk[i];
+        }
+        total += used;
+    }
+    ::close(fd);
+    if (total > kMaxValueFile)
+        return ERROR_FILE_TOO_LARGE;
+    value.length = total;
+    if (value.length > 0 && last[1] == '\n') {
+        --value.length;
+        if (value.length > 0 && last[0] == '\r')
+            --value.length;
+    }
+    if (value.kept.size() > value.length)
+        value.kept.resize(value.length);
+    return ERROR_SUCCESS;
+}
+
 } // namespace
 
 LONG read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
-    if (!size || *size < 0 || (value && *size == 0))
+    if (!size || *size < 0)
         return ERROR_INVALID_PARAMETER;
     if (key != HKEY_CURRENT_USER)
         return ERROR_INVALID_HANDLE;
@@ -133,26 +159,19 @@ LONG read_user_registry(HKEY key, const char* subkey, char* value, LONG* size) {
     std::string folder;
     if (root.empty() || !key_folder(root, subkey, folder) || !is_directory(folder))
         return ERROR_FILE_NOT_FOUND;
-    // Never more than the caller can take, plus the two bytes of a final
-    // line break that is dropped.
+    // Only what the caller's buffer can take is kept.
     const std::size_t room = value ? static_cast<std::size_t>(*size) : 0;
-    const std::size_t limit = (room > kWholeValue ? room : kWholeValue) + 2;
-    std::string text;
-    bool more = false;
-    std::size_t file_size = 0;
-    if (!read_value_file(folder + "/@", limit, text, more, file_size))
-        return ERROR_ACCESS_DENIED;
-    // A value longer than what was read needs at most the file's size and
-    // its NUL; the caller's second call with that room reads it exactly.
-    const std::size_t length = more ? file_size : text.size();
-    constexpr LONG kLargest = std::numeric_limits<LONG>::max();
-    const LONG needed =
-        length < static_cast<std::size_t>(kLargest) ? static_cast<LONG>(length + 1) : kLargest;
-    if (!value || more || needed > *size) {
+    ValueText text;
+    const LONG status = read_value_file(folder + "/@", room, text);
+    if (status != ERROR_SUCCESS)
+        return status;
+    const LONG needed = static_cast<LONG>(text.length + 1); // at most kMaxValueFile + 1
+    if (!value || needed > *size) {
         *size = needed;
         return value ? ERROR_MORE_DATA : ERROR_SUCCESS;
     }
-    std::memcpy(value, text.c_str(), text.size() + 1);
+    std::memcpy(value, text.kept.data(), text.length);
+    value[text.length] = '\0';
     *size = needed;
     return ERROR_SUCCESS;
 }

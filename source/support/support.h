@@ -70,16 +70,24 @@ UIUTIL_API void ut_set_assert_handler(ut_assert_handler handler, void* context);
 // ---- Narrow-text wrappers around wide platform services --------------------
 
 // Loads a module as the platform's LoadLibraryExW does; the path is narrow
-// text in the thread's code page. Null when loading fails.
+// text in the thread's code page. Null when loading fails, and at once for a
+// path that names a pipe, a device, a socket or a folder (nothing is read
+// from it or waited for).
 UIUTIL_API HINSTANCE LoadLibraryExU(const char* path, HANDLE reserved, DWORD flags);
 
 // Plays a sound as the platform's PlaySoundW does; null sound stops playing.
-// Answers the platform's boolean (1 on success).
+// Answers the platform's boolean (1 on success). A sound file that is a pipe,
+// a device, a socket or a folder is refused at once (0), never waited on.
 UIUTIL_API BOOL PlaySoundU(const char* sound, HMODULE module, DWORD flags);
 
 // Reads the default value of `subkey` under `key` as the platform's
 // RegQueryValueW does, as NUL-terminated narrow text into `value` whose size
-// in bytes `*size` gives. Answers 0 (ERROR_SUCCESS) on success.
+// in bytes `*size` gives. Answers 0 (ERROR_SUCCESS) on success, with `*size`
+// the bytes written (NUL included). With a null `value` it answers 0 and sets
+// `*size` to the bytes needed; with a buffer too small (a size of 0 included)
+// it answers ERROR_MORE_DATA and sets `*size` the same way. A value the
+// thread's code page cannot spell exactly fails with
+// ERROR_NO_UNICODE_TRANSLATION instead of being read as another text.
 UIUTIL_API LONG RegQueryValueU(HKEY key, const char* subkey, char* value, LONG* size);
 
 // Converts narrow text (thread code page) into the wide buffer `target` of

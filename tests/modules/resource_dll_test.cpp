@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "common/deadline.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -10,9 +8,7 @@
 #include <uiutil/uiutil.h>
 #include <vector>
 
-#if !defined(_WIN32)
-#include <sys/stat.h>
-#endif
+#include "paths/test_files.h"
 
 namespace {
 
@@ -300,19 +296,86 @@ TEST(DataModule, MapsTheFileOnceAndKeepsItMapped) {
     EXPECT_EQ(LoadLibraryExU(libraries.b.c_str(), nullptr, 0), nullptr);
 }
 
-TEST(DataModule, PipesAndDevicesAreRefusedAtOnce) {
-    // A named pipe without a writer would block an ordinary open for good.
-    const fs::path fifo = fs::temp_directory_path() / "uiutil_modules_test" / "pipe.res";
-    fs::create_directories(fifo.parent_path());
-    fs::remove(fifo);
-    ASSERT_EQ(mkfifo(fifo.string().c_str(), 0600), 0);
-    within_deadline("loading a pipe or a device as a data module", [&] {
-        EXPECT_EQ(LoadLibraryExU(fifo.string().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE),
-                  nullptr);
-        EXPECT_EQ(LoadLibraryExU("/dev/zero", nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
+#endif
+
+// What a path names is looked at before anything is read from it: a pipe, a
+// device, a socket, a folder or a dangling link answers null at once (a
+// named pipe with no writer used to block the load for ever), and so does a
+// switch made from such a path. Each load runs with a deadline.
+const std::chrono::milliseconds kDeadline(5000);
+
+// LoadLibraryExU of `path` as a data file: "null" or "handle", or
+// "(blocked)" when it has not answered within the deadline.
+std::string load_answer(const std::string& path) {
+    const std::optional<std::string> answer = test_files::within(kDeadline, [path] {
+        return std::string(
+            LoadLibraryExU(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE) ? "handle" : "null");
     });
-    fs::remove(fifo);
+    return answer ? *answer : "(blocked)";
 }
+
+// A switch made from `path`: the reported line and whether the current
+// handle became null.
+std::string switch_answer(const std::string& path) {
+    const std::optional<std::string> answer = test_files::within(kDeadline, [path] {
+        Report report;
+        ut_set_assert_handler(record, &report);
+        ui_set_resource_handle(fake_handle(0x5000));
+        uiResourceDLL failed(uiSaveString(path.c_str()));
+        const bool null_current = ui_get_resource_handle() == nullptr;
+        ut_set_assert_handler(nullptr, nullptr);
+        return std::to_string(report.line) + (null_current ? " null" : " not null");
+    });
+    return answer ? *answer : "(blocked)";
+}
+
+#if !defined(_WIN32)
+
+TEST(DataModule, WhatIsNoRegularFileIsRefusedAtOnce) {
+    test_files::ScratchDir scratch;
+    const std::string fifo = scratch.fifo("pipe.res");
+    for (const std::string& path :
+         {fifo, scratch.link("zero.res", "/dev/zero"), scratch.link("pipe_link.res", fifo),
+          scratch.link("dangling.res", scratch / "gone.res"), scratch.socket("socket.res"),
+          scratch.dir("folder.res"), std::string("/dev/null"), std::string("/dev/zero")})
+        EXPECT_EQ(load_answer(path), "null") << path;
+    EXPECT_EQ(switch_answer(fifo), "74 null");
+}
+
+TEST(DataModule, LargeFilesMapWithoutBeingRead) {
+    test_files::ScratchDir scratch;
+    const std::string large = scratch.sparse("large.res", 2LL << 30); // 2 GiB, no disk used
+    const std::optional<std::string> answer = test_files::within(kDeadline, [large] {
+        const HINSTANCE module = LoadLibraryExU(large.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        const void* data = nullptr;
+        std::size_t size = 0;
+        if (!module || ui_data_module_bytes(module, &data, &size) != 1)
+            return std::string("not loaded");
+        return std::to_string(size);
+    });
+    EXPECT_EQ(answer.value_or("(blocked)"), std::to_string(2ULL << 30));
+}
+
+#else
+
+TEST(DataModule, PipesDevicesAndFoldersAreRefusedAtOnce) {
+    const std::wstring pipe_name =
+        L"\\\\.\\pipe\\uiutil-modules-test-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE,
+                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const std::string pipe_path = fs::path(pipe_name).string();
+    test_files::ScratchDir scratch;
+    for (const std::string& path : {pipe_path, std::string("NUL"), std::string("\\\\.\\NUL"),
+                                    scratch.dir("folder.res"), scratch / "missing.res"})
+        EXPECT_EQ(load_answer(path), "null") << path;
+    EXPECT_EQ(switch_answer(pipe_path), "74 null");
+    CloseHandle(pipe);
+    // A real module still loads.
+    Libraries libraries;
+    EXPECT_EQ(load_answer(libraries.b), "handle");
+}
+
 #endif
 
 } // namespace

@@ -2,11 +2,29 @@
 // that touch real files; each is restored when its object goes.
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
+
+#if defined(_WIN32)
+#include <future>
+#include <memory>
+#include <thread>
+#else
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace test_files {
 
@@ -41,9 +59,114 @@ public:
         return *this / name;
     }
 
+#if !defined(_WIN32)
+    // Files that are no regular files, each answering its path: a named pipe
+    // (no writer ever comes), a symbolic link (to /dev/zero, to nothing, ...),
+    // a socket, and a sparse file of `bytes` bytes that takes no disk space.
+    std::string fifo(const std::string& name) const {
+        fs::create_directories((m_path / name).parent_path());
+        ::mkfifo((m_path / name).c_str(), 0600);
+        return *this / name;
+    }
+    std::string link(const std::string& name, const std::string& target) const {
+        fs::create_directories((m_path / name).parent_path());
+        fs::create_symlink(target, m_path / name);
+        return *this / name;
+    }
+    std::string socket(const std::string& name) const {
+        fs::create_directories((m_path / name).parent_path());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = *this / name;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::close(fd); // the socket file stays, with nobody listening
+        return path;
+    }
+    std::string sparse(const std::string& name, long long bytes) const {
+        const std::string path = file(name, "");
+        const int fd = ::open(path.c_str(), O_WRONLY);
+        if (fd >= 0) {
+            if (::ftruncate(fd, static_cast<off_t>(bytes)) != 0)
+                std::perror("ftruncate");
+            ::close(fd);
+        }
+        return path;
+    }
+#endif
+
 private:
     fs::path m_path;
 };
+
+// Runs `call` and answers the text it returns, or nothing when it has not
+// returned within `deadline`: a call that blocks (on a pipe, a device) or
+// reads without end fails the test instead of hanging it. Elsewhere than on
+// Windows the call runs in a child process, killed at the deadline, so it
+// leaves nothing behind (and what it changes stays in the child); on Windows
+// in a thread, abandoned at the deadline. The call must not use the test
+// framework's assertions: its answer is checked by the caller.
+inline std::optional<std::string> within(std::chrono::milliseconds deadline,
+                                         const std::function<std::string()>& call) {
+#if defined(_WIN32)
+    auto promise = std::make_shared<std::promise<std::string>>();
+    std::future<std::string> answer = promise->get_future();
+    std::thread([promise, call] { promise->set_value(call()); }).detach();
+    if (answer.wait_for(deadline) != std::future_status::ready)
+        return std::nullopt;
+    return answer.get();
+#else
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return std::string("(no pipe)");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const std::string text = call() + '\n'; // the line break marks a whole answer
+        for (std::size_t done = 0; done < text.size();) {
+            const ssize_t n = ::write(channel[1], text.data() + done, text.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string text;
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    bool finished = child < 0;
+    while (!finished) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
+        pollfd wait_for{channel[0], POLLIN, 0};
+        const int ready = ::poll(&wait_for, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            break;
+        char chunk[512];
+        const ssize_t n = ::read(channel[0], chunk, sizeof chunk);
+        if (n <= 0)
+            finished = true;
+        else
+            text.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(channel[0]);
+    if (child > 0) {
+        if (!finished)
+            ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+    if (!finished || text.empty() || text.back() != '\n')
+        return std::nullopt;
+    text.pop_back();
+    return text;
+#endif
+}
 
 // Sets (null: removes) an environment variable.
 class ScopedEnv {

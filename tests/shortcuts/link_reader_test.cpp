@@ -14,6 +14,8 @@
 #include <uiutil/uiutil.h>
 #include <unistd.h>
 
+#include "paths/test_files.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -306,6 +308,47 @@ TEST_F(LinkReader, DamagedShellLinksFailSafely) {
         const Result r = resolve(write("bad.lnk", bad));
         EXPECT_TRUE(FAILED(r.hr)) << field;
         EXPECT_EQ(r.target, "") << field;
+    }
+}
+
+// What a path names is looked at before it is read: a pipe (which used to
+// make the reader wait for a writer for ever once it had been put in the
+// place of a link file), a device or a socket is no link file, a folder is
+// refused as the shell refuses it, and a file larger than any link (1 MiB)
+// is no link file, judged by its size without being read. A symbolic link is
+// read as a link whatever it names. Each resolution runs with a deadline.
+TEST_F(LinkReader, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
+    test_files::ScratchDir scratch;
+    const std::string valid = shell_link(nullptr, u"target.txt");
+    const struct {
+        std::string path;
+        long hr;
+        std::string target;
+    } cases[] = {
+        {scratch.fifo("pipe.lnk"), E_FAIL, ""},
+        {scratch.socket("socket.lnk"), E_FAIL, ""},
+        {"/dev/null", E_FAIL, ""},
+        {scratch.dir("folder.lnk"), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), ""},
+        {scratch.sparse("large.lnk", 2LL << 30), E_FAIL, ""},
+        {scratch.file("just_too_large.lnk",
+                      valid + std::string((1 << 20) + 1 - valid.size(), '\0')),
+         E_FAIL, ""},
+        {scratch.file("largest.lnk", valid + std::string((1 << 20) - valid.size(), '\0')), S_OK,
+         scratch / "target.txt"},
+        {scratch.link("zero.lnk", "/dev/zero"), S_OK, "/dev/zero"},
+        {scratch.link("pipe_link.lnk", scratch / "pipe.lnk"), S_OK, scratch / "pipe.lnk"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = c.path;
+        const std::optional<std::string> answer =
+            test_files::within(std::chrono::milliseconds(5000), [path] {
+                uiShortcutResolver resolver;
+                char target[MAX_PATH];
+                const long hr =
+                    resolver.get_link_info(nullptr, fs::path(path).wstring().c_str(), target);
+                return std::to_string(hr) + " " + target;
+            });
+        EXPECT_EQ(answer.value_or("(blocked)"), std::to_string(c.hr) + " " + c.target) << c.path;
     }
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <uiutil/uiutil.h>
 
+#include "paths/test_files.h"
+
 #if defined(_WIN32)
 #include <objbase.h>
 #include <shobjidl.h>
@@ -169,6 +171,74 @@ TEST_F(Shortcuts, LinksSavedByTheShellResolveToTheirTargets) {
     r = resolve(resolver, (folder / "notes.lnk").wstring());
     EXPECT_EQ(r.hr, S_OK);
     EXPECT_EQ(fs::path(r.target), spaced);
+}
+
+// A target path in the thread's code page (1252 here) beyond ASCII comes
+// back in it. (A path the code page cannot spell exactly is refused by the
+// library's conversion, which tests/text/code_page_unit.cpp checks: Wine's
+// shell itself keeps such a name only as its code-page form, U+03A9 as 'O',
+// so a link saved and loaded through it cannot show the refusal.)
+TEST_F(Shortcuts, TargetsBeyondAsciiComeBackInTheCodePage) {
+    const fs::path folder = scratch_folder();
+    const fs::path cafe = folder / L"caf\x00E9.txt";
+    std::ofstream(cafe).put('c');
+    ASSERT_EQ(save_link((folder / "cafe.lnk").wstring(), cafe.wstring()), S_OK);
+    Resolver resolver;
+    const Result r = resolve(resolver, (folder / "cafe.lnk").wstring());
+    EXPECT_EQ(r.hr, S_OK);
+    EXPECT_EQ(r.target, (folder / "caf").string() + "\xE9.txt");
+}
+
+// What a path names is looked at before the shell reads it: a pipe or a
+// device is no link file, a folder is refused as the shell refuses it, and a
+// file larger than any link (1 MiB) is no link file, judged by its size
+// without being read. Each resolution runs with a deadline.
+TEST(ShortcutFiles, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
+    const std::wstring pipe_name =
+        L"\\\\.\\pipe\\uiutil-shortcut-test-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE,
+                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const fs::path large = scratch_folder() / "large.lnk";
+    {
+        const HANDLE file = CreateFileW(large.wstring().c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER size;
+        size.QuadPart = 2LL << 30; // 2 GiB, no disk used where the file system allows
+        SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    const struct {
+        std::wstring path;
+        long hr;
+    } cases[] = {
+        {pipe_name, E_FAIL},
+        {L"NUL", E_FAIL},
+        {L"\\\\.\\NUL", E_FAIL},
+        {scratch_folder().wstring(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)},
+        {large.wstring(), E_FAIL},
+    };
+    for (const auto& c : cases) {
+        const std::wstring path = c.path;
+        const std::optional<std::string> answer =
+            test_files::within(std::chrono::milliseconds(5000), [path] {
+                CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+                long hr = 0;
+                char target[MAX_PATH] = "x";
+                {
+                    uiShortcutResolver resolver;
+                    hr = resolver.get_link_info(nullptr, path.c_str(), target);
+                }
+                CoUninitialize();
+                return std::to_string(hr) + " " + target;
+            });
+        EXPECT_EQ(answer.value_or("(blocked)"), std::to_string(c.hr) + " ")
+            << fs::path(c.path).string();
+    }
+    CloseHandle(pipe);
+    fs::remove(large);
 }
 
 TEST(ShortcutsWithoutCom, ObjectMadeOnSuchAThreadHoldsNothing) {

@@ -1,5 +1,6 @@
 // The Linux sound back end playing for real into a null device: a program
 // of its own, built and run only with libcanberra (see extra.cmake).
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -20,6 +21,26 @@ void write_wave(const std::string& path) {
     out.write(reinterpret_cast<const char*>(header), sizeof header);
     for (int i = 0; i < 800; ++i)
         out.write(i % 20 < 10 ? "\x00\x20" : "\x00\xE0", 2);
+}
+
+// libcanberra opens a sound file itself: a pipe, a device or a folder must
+// be refused before it gets there, or the player waits for a writer (or
+// reads /dev/zero) for ever. Each request runs with a deadline, first thing
+// in the program so that the player is made in the process that uses it.
+TEST(NullSoundDevice, PipesDevicesAndFoldersAreRefusedAtOnce) {
+    test_files::ScratchDir scratch;
+    for (const std::string& name : {scratch.fifo("pipe.wav"), scratch.link("zero.wav", "/dev/zero"),
+                                    scratch.dir("folder.wav"), scratch.socket("socket.wav")}) {
+        for (const DWORD flags : {DWORD(SND_FILENAME), DWORD(SND_FILENAME | SND_ASYNC),
+                                  DWORD(SND_FILENAME | SND_ASYNC | SND_LOOP)}) {
+            const std::optional<std::string> answer =
+                test_files::within(std::chrono::milliseconds(5000), [name, flags] {
+                    return std::string(PlaySoundU(name.c_str(), nullptr, flags) ? "played"
+                                                                                : "refused");
+                });
+            EXPECT_EQ(answer.value_or("(blocked)"), "refused") << name << " flags " << flags;
+        }
+    }
 }
 
 TEST(NullSoundDevice, PlaysLoopsAndStops) {

@@ -1,5 +1,7 @@
 // The per-user registry the sound scheme is read from: the file store under
 // the XDG configuration folder on Linux, the real registry on Windows.
+#include <chrono>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <uiutil/uiutil.h>
@@ -18,6 +20,45 @@ std::string read_key(const char* subkey, LONG* size_out = nullptr) {
     if (size_out)
         *size_out = size;
     return status == ERROR_SUCCESS ? std::string(value) : "error " + std::to_string(status);
+}
+
+// A deadline for reads that must answer at once.
+const std::chrono::milliseconds kDeadline(5000);
+
+// What a sound made from the scheme under `prefix` becomes for `event`, and
+// what uiSound::system answers for `prefix\event`, with the player
+// recorded: "SOUND FLAGS / SYSTEM PLAYS".
+std::string sound_answer(const std::string& prefix, const std::string& event) {
+    recorded::Services services;
+    ui_set_registry_query_hook(nullptr, nullptr); // reads go to the store
+    uiSound::registry_app_key_prefix(uiSaveString(prefix.c_str()));
+    uiSound sound;
+    sound.registry_sound(uiSaveString(event.c_str()));
+    uiSound::registry_app_key_prefix(uiSaveString("AppEvents\\Schemes\\Apps"));
+    const int system = uiSound::system((prefix + "\\" + event).c_str());
+    char flags[16];
+    std::snprintf(flags, sizeof flags, "0x%X", static_cast<unsigned>(sound.play_flags()));
+    return std::string(sound.sound()) + " " + flags + " / " + std::to_string(system) + " " +
+           std::to_string(services.plays.size());
+}
+
+// RegQueryValueW's size behaviour, for a key whose value is "abcdef".
+void expect_size_behaviour(const char* subkey) {
+    char value[16] = "";
+    LONG size = 4;
+    EXPECT_EQ(RegQueryValueU(HKEY_CURRENT_USER, subkey, value, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 7);
+    size = 0;
+    EXPECT_EQ(RegQueryValueU(HKEY_CURRENT_USER, subkey, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 7);
+    size = 0;
+    EXPECT_EQ(RegQueryValueU(HKEY_CURRENT_USER, subkey, value, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 7);
+    size = 7;
+    EXPECT_EQ(RegQueryValueU(HKEY_CURRENT_USER, subkey, value, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 7);
+    EXPECT_STREQ(value, "abcdef");
+    EXPECT_EQ(RegQueryValueU(HKEY_CURRENT_USER, subkey, value, nullptr), ERROR_INVALID_PARAMETER);
 }
 
 #if !defined(_WIN32)
@@ -109,7 +150,83 @@ TEST_F(FileStore, SoundsReadTheScheme) {
     EXPECT_EQ(services.plays[1].sound, "/media/snd.wav");
 }
 
+TEST_F(FileStore, SizesBehaveAsRegQueryValueW) {
+    put("Six", "abcdef\n");
+    expect_size_behaviour("Six");
+}
+
+// A value file that is a pipe (no writer ever comes), a link to a device, a
+// folder, a socket or a link to nothing fails at once, unread; so does one
+// larger than any registry value (1 MiB), judged by its size. The sound then
+// falls back to the alias "default" and uiSound::system plays nothing.
+TEST_F(FileStore, ValueFilesThatAreNoRegularFilesFailAtOnce) {
+    const std::string root = "uiutil/registry/HKEY_CURRENT_USER/P/";
+    scratch.fifo(root + "Pipe/.current/@");
+    scratch.link(root + "Zero/.current/@", "/dev/zero");
+    scratch.dir(root + "Folder/.current/@");
+    scratch.socket(root + "Socket/.current/@");
+    scratch.link(root + "Dangling/.current/@", scratch / "nowhere");
+    scratch.sparse(root + "Large/.current/@", 2LL << 30); // 2 GiB, no disk used
+    scratch.sparse(root + "JustTooLarge/.current/@", (1 << 20) + 1);
+    put("P/Largest/.current", std::string((1 << 20) - 1, 'v'));
+    put("P/Fine/.current", "/media/fine.wav");
+    const struct {
+        const char* event;
+        const char* read;
+    } cases[] = {{"Pipe", "error 5"},          {"Zero", "error 5"},     {"Folder", "error 5"},
+                 {"Socket", "error 5"},        {"Dangling", "error 2"}, {"Large", "error 223"},
+                 {"JustTooLarge", "error 223"}};
+    for (const auto& c : cases) {
+        const std::string key = std::string("P\\") + c.event + "\\.current";
+        EXPECT_EQ(test_files::within(kDeadline, [key] { return read_key(key.c_str()); })
+                      .value_or("(blocked)"),
+                  c.read)
+            << c.event;
+        const std::string event = c.event;
+        EXPECT_EQ(test_files::within(kDeadline, [event] { return sound_answer("P", event); })
+                      .value_or("(blocked)"),
+                  "default 0x10001 / 0 0")
+            << c.event;
+    }
+    // The largest value is read, in pieces, for the size it needs.
+    LONG size = 0;
+    EXPECT_EQ(read_key("P\\Largest\\.current", &size), "error 234");
+    EXPECT_EQ(size, 1 << 20);
+    EXPECT_EQ(sound_answer("P", "Fine"), "/media/fine.wav 0x20001 / 1 1");
+}
+
 #else
+
+TEST(RealRegistry, SizesBehaveAsRegQueryValueW) {
+    const wchar_t* key = L"Software\\uiutil-tests\\Six";
+    ASSERT_EQ(RegSetValueW(HKEY_CURRENT_USER, key, REG_SZ, L"abcdef", 6 * sizeof(wchar_t)),
+              ERROR_SUCCESS);
+    expect_size_behaviour("Software\\uiutil-tests\\Six");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\uiutil-tests");
+}
+
+// A value the thread's code page (1252 here) cannot spell exactly is refused,
+// never read back as a look-alike ('O' for U+03A9) or as '?': the sound falls
+// back to "default" and uiSound::system plays nothing.
+TEST(RealRegistry, ValuesTheCodePageCannotSpellAreRefused) {
+    const std::wstring root = L"Software\\uiutil-tests\\Apps\\";
+    auto put = [&root](const std::wstring& event, const std::wstring& value) {
+        EXPECT_EQ(RegSetValueW(HKEY_CURRENT_USER, (root + event + L"\\.current").c_str(), REG_SZ,
+                               value.c_str(), static_cast<DWORD>(value.size() * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    };
+    put(L"Omega", L"C:\\Sounds\\\x03A9.wav");
+    put(L"Mixed", L"\x0436\x4E2D.wav");
+    put(L"Cafe", L"C:\\Sounds\\caf\x00E9.wav");
+    const std::string prefix = "Software\\uiutil-tests\\Apps";
+    EXPECT_EQ(read_key((prefix + "\\Omega\\.current").c_str()), "error 1113");
+    EXPECT_EQ(read_key((prefix + "\\Mixed\\.current").c_str()), "error 1113");
+    EXPECT_EQ(read_key((prefix + "\\Cafe\\.current").c_str()), "C:\\Sounds\\caf\xE9.wav");
+    EXPECT_EQ(sound_answer(prefix, "Omega"), "default 0x10001 / 0 0");
+    EXPECT_EQ(sound_answer(prefix, "Mixed"), "default 0x10001 / 0 0");
+    EXPECT_EQ(sound_answer(prefix, "Cafe"), "C:\\Sounds\\caf\xE9.wav 0x20001 / 1 1");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\uiutil-tests");
+}
 
 TEST(RealRegistry, SoundsReadTheScheme) {
     const wchar_t* root = L"Software\\uiutil-tests";
@@ -150,6 +267,37 @@ TEST(PlatformSound, MissingFilesDoNotPlay) {
     test_files::ScratchDir scratch;
     EXPECT_EQ(PlaySoundU((scratch / "missing.wav").c_str(), nullptr, SND_FILENAME | SND_NODEFAULT),
               FALSE);
+}
+
+// A sound file that is a pipe, a device, a socket or a folder is refused at
+// once (a named pipe used to make the player wait for a writer for ever),
+// whether the request waits for the sound or not.
+TEST(PlatformSound, PipesDevicesAndFoldersAreRefusedAtOnce) {
+    test_files::ScratchDir scratch;
+#if defined(_WIN32)
+    const std::wstring pipe_name =
+        L"\\\\.\\pipe\\uiutil-sound-test-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE,
+                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const std::string names[] = {std::string(pipe_name.begin(), pipe_name.end()), "NUL",
+                                 scratch.dir("folder.wav")};
+#else
+    const std::string names[] = {scratch.fifo("pipe.wav"), scratch.link("zero.wav", "/dev/zero"),
+                                 scratch.socket("socket.wav"), scratch.dir("folder.wav")};
+#endif
+    for (const std::string& name : names) {
+        for (const DWORD flags : {DWORD(SND_FILENAME | SND_NODEFAULT),
+                                  DWORD(SND_FILENAME | SND_ASYNC | SND_NODEFAULT)}) {
+            const std::optional<std::string> answer = test_files::within(kDeadline, [name, flags] {
+                return std::string(PlaySoundU(name.c_str(), nullptr, flags) ? "played" : "refused");
+            });
+            EXPECT_EQ(answer.value_or("(blocked)"), "refused") << name << " flags " << flags;
+        }
+    }
+#if defined(_WIN32)
+    CloseHandle(pipe);
+#endif
 }
 
 } // namespace

@@ -20,3 +20,20 @@ if(NOT WIN32)
       ENVIRONMENT "LOCPATH=${sjis_locale_dir};UIUTIL_TEST_SJIS_LOCALE=ja_JP.CP932")
   endif()
 endif()
+
+# The library's one narrow/wide conversion on its own, compiled into a
+# program of its own from the platform layer's sources (it switches the
+# thread's code page on Windows).
+if(WIN32)
+  set(code_page_platform_source ${PROJECT_SOURCE_DIR}/source/platform/code_page_win32.cpp)
+else()
+  set(code_page_platform_source ${PROJECT_SOURCE_DIR}/source/platform/code_page_posix.cpp)
+endif()
+add_executable(uiutil_code_page_unit ${CMAKE_CURRENT_LIST_DIR}/code_page_unit.cpp
+  ${PROJECT_SOURCE_DIR}/source/platform/code_page.cpp ${code_page_platform_source}
+  ${PROJECT_SOURCE_DIR}/source/strings/code_page_error.cpp)
+target_compile_definitions(uiutil_code_page_unit PRIVATE UIUTIL_BUILDING)
+target_include_directories(uiutil_code_page_unit PRIVATE ${PROJECT_SOURCE_DIR}/source
+  ${CMAKE_BINARY_DIR}/include)
+target_link_libraries(uiutil_code_page_unit PRIVATE GTest::gtest_main uiutil_warnings)
+add_test(NAME text.CodePageConversionIsExact COMMAND uiutil_code_page_unit)

@@ -20,6 +20,10 @@ const DWORD kShellLinkLoadRead = 0;
 // (SLGP_UNCPRIORITY).
 const DWORD kShellLinkPathUncPriority = 2;
 
+// Link files larger than this are no link files: they are refused by their
+// size, unread.
+const unsigned long long kMaxLinkFileSize = 1 << 20;
+
 // Creates a shell-link object in-process and answers its IShellLinkW
 // interface in `link` (null on failure, with the failure answered).
 HRESULT shell_link_create(IShellLinkW** link);
@@ -28,7 +32,9 @@ HRESULT shell_link_query_persist_file(IShellLinkW* link, IPersistFile** file);
 void shell_link_release(IShellLinkW* link);
 void persist_file_release(IPersistFile* file);
 
-// Loads the link file `path` into the object.
+// Loads the link file `path` into the object. A folder answers the failure
+// of ERROR_ACCESS_DENIED; a pipe, a device, a socket or a file larger than
+// kMaxLinkFileSize answers E_FAIL, without being read.
 HRESULT persist_file_load(IPersistFile* file, const wchar_t* path, DWORD mode);
 // Finds the loaded link's target, searching for it when it has moved; the
 // platform may ask the user, with `window` as the parent window.
