@@ -10,17 +10,18 @@ char g_events[max_events][40];
 int g_event_count = 0;
 ui_load_trace_sink g_sink = nullptr;
 
+// The first max_events events are kept for ui_load_trace_event; the sink
+// receives every event, however many there are.
 void record(char sign, const char* name) {
-    if (g_event_count < max_events) {
-        char* event = g_events[g_event_count++];
-        event[0] = sign;
-        int i = 0;
-        for (; i < 38 && name[i]; ++i)
-            event[i + 1] = name[i];
-        event[i + 1] = '\0';
-        if (g_sink)
-            g_sink(event);
-    }
+    char latest[40];
+    char* event = g_event_count < max_events ? g_events[g_event_count++] : latest;
+    event[0] = sign;
+    int i = 0;
+    for (; i < 38 && name[i]; ++i)
+        event[i + 1] = name[i];
+    event[i + 1] = '\0';
+    if (g_sink)
+        g_sink(event);
 }
 
 } // namespace

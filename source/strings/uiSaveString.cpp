@@ -48,7 +48,15 @@ uiSaveString::uiSaveString(uiClaim, char* buffer)
     : m_string(buffer), m_count(nullptr), m_length(0) {
     if (!buffer)
         return;
-    m_count = new int(1);
+    try {
+        m_count = new int(1);
+    } catch (...) {
+        // The buffer was handed over: it is released, not leaked, when the
+        // count cannot be made.
+        delete[] buffer;
+        m_string = nullptr;
+        throw;
+    }
     m_length = static_cast<int>(std::strlen(buffer));
 }
 
