@@ -120,8 +120,9 @@ public:
     static const uiSaveString& registry_app_key_prefix();
     // Takes the file assigned to `event`: the default value of the per-user
     // key prefix + "\\" + event + "\\.current". When it cannot be read (or
-    // is longer than 1023 bytes) the sound becomes the alias "default".
-    // Plays nothing.
+    // is longer than 1023 bytes, or has a character the thread's code page
+    // cannot spell exactly) the sound becomes the alias "default". Plays
+    // nothing.
     void registry_sound(const uiSaveString& event);
     // Plays a system sound at once. A name without a backslash is an alias;
     // otherwise it is a per-user key path whose "\\.current" subkey names the
@@ -172,7 +173,8 @@ struct IPersistFile;
 // the link's folder, is preferred when the file it names exists; otherwise
 // the path is given as recorded, which for a link made on Windows is a
 // Windows path. No search for moved targets is made and no user interface is
-// shown. Paths convert with the current locale's character set.
+// shown. Paths convert with the library's one conversion (the current
+// locale's character set; in a single-byte locale every byte survives).
 //
 // Not thread-safe: an object belongs to one thread.
 class UIUTIL_API uiShortcutResolver {
@@ -195,7 +197,10 @@ public:
     //   does not fit 260 bytes as narrow text (it is never truncated), and
     //   HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION) when it has a
     //   character the thread's code page (the locale's character set) cannot
-    //   represent.
+    //   represent exactly (it is never replaced by a look-alike).
+    // A link path that names a pipe, a device or a socket answers E_FAIL and a
+    // folder HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), at once and unread; a
+    // file larger than 1 MiB is no link file (E_FAIL), judged by its size.
     // The shell may search for a moved target and show its own dialog, owned
     // by `window`.
     long get_link_info(HWND window, const wchar_t* link_path, char* target) const;

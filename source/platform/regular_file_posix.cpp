@@ -60,8 +60,8 @@ long long read_up_to(int fd, char* buffer, std::size_t size) {
     std::size_t total = 0;
     while (total < size) {
         const ssize_t got = ::read(fd, buffer + total, size - total);
-        if (got < 0 && (errno == EINTR || errno == EAGAIN))
-            continue; // a regular file is never really "not ready"
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got < 0)
             return -1;
         if (got == 0)
