@@ -14,8 +14,8 @@
 // The value file must be a regular file of at most kMaxValueFile bytes (the
 // largest value the registry's standard format holds). A pipe, a device, a
 // socket or a folder named "@" is refused at once, unread
-// (ERROR_ACCESS_DENIED); so is a dangling link (ERROR_FILE_NOT_FOUND) and a
-// larger file (ERROR_FILE_TOO_LARGE, judged by its size, unread). A value is
+// (ERROR_ACCESS_DENIED), and so is a larger file (ERROR_FILE_TOO_LARGE,
+// judged by its size, unread). A link to nothing is a missing "@". A value is
 // read in small pieces, up to its end: only the part the caller's buffer can
 // take is kept.
 #include "platform/internal/regular_file.h"
@@ -93,12 +93,9 @@ LONG read_value_file(const std::string& path, std::size_t keep, ValueText& value
     switch (open_regular_file(path.c_str(), &fd, &status)) {
     case FileOpen::Opened:
         break;
-    case FileOpen::NotFound: {
-        // No "@": the key has an empty default value. A link to nothing is
-        // a broken value instead.
-        struct stat link;
-        return ::lstat(path.c_str(), &link) == 0 ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
-    }
+    case FileOpen::NotFound:
+        // No "@" (or a link to nothing): the key has an empty default value.
+        return ERROR_SUCCESS;
     case FileOpen::NotAFile:
     case FileOpen::Failed:
         return ERROR_ACCESS_DENIED;
