@@ -1,4 +1,5 @@
 // The backtracking matcher and its helpers.
+#include "matcher.h"
 #include "loop_rewrite.h"
 #include "program.h"
 
@@ -11,8 +12,6 @@
 
 namespace uiutil_internal {
 
-unsigned long loop_rewrites = 0;
-
 int pending_loop_jumps(const unsigned char* code, int length) {
     int count = 0;
     for (const unsigned char* p = code; p < code + length; p += instruction_size(p)) {
@@ -24,8 +23,6 @@ int pending_loop_jumps(const unsigned char* code, int length) {
 } // namespace uiutil_internal
 
 using namespace uiutil_internal;
-
-WorkBudget* uiutil_internal::work_budget = nullptr;
 
 namespace {
 
@@ -167,10 +164,11 @@ struct Subject {
 
 class Matcher {
 public:
-    Matcher(uiPattern::PatternBuffer* buffer, const Subject& subject, const char* word_table)
+    Matcher(uiPattern::PatternBuffer* buffer, const Subject& subject, const char* word_table,
+            WorkBudget* budget)
         : m_code(reinterpret_cast<unsigned char*>(buffer->code)), m_end(m_code + buffer->length),
           m_translate(reinterpret_cast<const unsigned char*>(buffer->translate)), m_s(subject.text),
-          m_size(subject.size), m_stop(subject.stop), m_word(word_table) {}
+          m_size(subject.size), m_stop(subject.stop), m_word(word_table), m_budget(budget) {}
 
     int run(int pos, uiPattern::PatternRegisters* registers);
 
@@ -194,6 +192,7 @@ private:
     int m_size;
     int m_stop;
     const char* m_word;
+    WorkBudget* m_budget; // null: no bound
     FailureStack m_stack;
     int m_start[10] = {};
     int m_finish[10] = {};
@@ -303,7 +302,6 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
     }
     if (*back == op_loop_jump) {
         *const_cast<unsigned char*>(back) = loop_rewrite(back, m_end, m_translate);
-        ++loop_rewrites;
     }
     if (*back == op_jump) {
         // One point per position passed, kept as one run.
@@ -372,7 +370,6 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             break;
         case op_loop_jump:
             *const_cast<unsigned char*>(pc) = loop_rewrite(pc, m_end, m_translate);
-            ++loop_rewrites;
             continue; // run it as what it has become
         case op_jump:
         case op_pop_jump: {
@@ -467,8 +464,8 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             }
             ResumePoint point = m_stack.pop();
             if (point.resume) {
-                if (work_budget && ++work_budget->used > work_budget->limit) {
-                    work_budget->exhausted = true;
+                if (m_budget && ++m_budget->used > m_budget->limit) {
+                    m_budget->exhausted = true;
                     return -1;
                 }
                 pc = point.resume;
@@ -489,6 +486,16 @@ const char* word_table(const char* shared) {
         fallback[c] = std::isalnum(c) ? 1 : 0;
     }
     return fallback;
+}
+
+// One run of the matcher over text[0, size) (null when empty), consuming
+// nothing at or beyond stop.
+int run_at(uiPattern::PatternBuffer* buffer, const char* text, int size, int stop, int pos,
+           uiPattern::PatternRegisters* registers, const char* word_chars, WorkBudget* budget) {
+    static const char nothing = 0;
+    Subject subject{reinterpret_cast<const unsigned char*>(text ? text : &nothing), size, stop};
+    Matcher matcher(buffer, subject, word_chars, budget);
+    return matcher.run(pos, registers);
 }
 
 } // namespace
@@ -512,10 +519,13 @@ int uiPattern::re_match_2(PatternBuffer* buffer, char* string1, int size1, char*
         joined.append(string2, size2);
         text = joined.data();
     }
-    static const char nothing = 0;
-    Subject subject{reinterpret_cast<const unsigned char*>(text ? text : &nothing), size, stop};
-    Matcher matcher(buffer, subject, word_table(syntaxtable));
-    return matcher.run(pos, registers);
+    return run_at(buffer, text, size, stop, pos, registers, word_table(syntaxtable), nullptr);
+}
+
+int uiutil_internal::run_matcher(uiPattern::PatternBuffer* buffer, const char* text, int size,
+                                 int pos, uiPattern::PatternRegisters* registers,
+                                 const char* word_chars, WorkBudget* budget) {
+    return run_at(buffer, text, size, size, pos, registers, word_table(word_chars), budget);
 }
 
 int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* translate) {
@@ -535,5 +545,4 @@ void uiutil_internal::rewrite_loop_jump(uiPattern::PatternBuffer& buffer, int of
     }
     code[offset] = loop_rewrite(code + offset, code + buffer.length,
                                 reinterpret_cast<const unsigned char*>(buffer.translate));
-    ++loop_rewrites;
 }

@@ -67,6 +67,7 @@ enum uiPatternError {
 namespace uiutil_internal {
 struct PatternAccel;
 class PatternAutomaton;
+struct WorkBudget;
 } // namespace uiutil_internal
 
 // A compiled pattern: the program of one pattern text, with the registers of
@@ -210,6 +211,8 @@ private:
     uiPattern(const uiPattern&);
     void operator=(const uiPattern&);
     void construct(const unsigned char* translate);
+    // search() under the work bound `budget` (null: none).
+    int search_within(const char* text, int size, uiutil_internal::WorkBudget* budget);
 
     // Private search acceleration derived from the program (never changes an
     // observable result); built beside the fastmap.

@@ -74,18 +74,13 @@ inline int instruction_size(const unsigned char* p) {
 // yet rewritten.
 int pending_loop_jumps(const unsigned char* code, int length);
 
-// Bumped whenever the matcher rewrites an op_loop_jump, so that a search can
-// tell cheaply whether a program may have changed.
-extern unsigned long loop_rewrites;
-
-// The work bound of the match() in progress (see uiPattern::set_work_limit):
-// the most resume points the matcher may go back to, how many it has, and
-// whether it gave up at the bound. Null while no bound applies.
+// The work bound of one match() (see uiPattern::set_work_limit): the most
+// resume points the matcher may go back to, how many it has, and whether it
+// gave up at the bound.
 struct WorkBudget {
     long long limit;
     long long used;
     bool exhausted;
 };
-extern WorkBudget* work_budget;
 
 } // namespace uiutil_internal

@@ -1,5 +1,6 @@
 // search and match: the leftmost position at which the program matches.
 #include "automaton_search.h"
+#include "matcher.h"
 #include "program.h"
 #include "search_accel.h"
 
@@ -54,6 +55,10 @@ private:
 } // namespace
 
 int uiPattern::search(const char* text, int size) {
+    return search_within(text, size, nullptr);
+}
+
+int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
     PatternBuffer* buffer = &m_buffer;
     if (buffer->fastmap && !buffer->fastmap_valid) {
         compile_fastmap(buffer);
@@ -63,7 +68,7 @@ int uiPattern::search(const char* text, int size) {
     if (!m_accel) {
         m_accel = new PatternAccel;
         build_accel(*buffer, syntaxtable, *m_accel);
-    } else if (m_accel->retry_after_rewrites && m_accel->rewrites_seen != loop_rewrites) {
+    } else if (m_accel->retry_after_rewrites && rewritten_since_built(*m_accel, buffer->code)) {
         build_accel(*buffer, syntaxtable, *m_accel);
     }
     if (size < 0) {
@@ -80,7 +85,7 @@ int uiPattern::search(const char* text, int size) {
     if (buffer->length > 0 && buffer->code[0] == op_buffer_start && range > 0) {
         range = 1; // no match can start after position 0
     }
-    if (!work_budget && syntaxtable) {
+    if (!budget && syntaxtable) {
         if (m_automaton && !m_automaton->describes(*buffer, syntaxtable)) {
             delete m_automaton;
             m_automaton = nullptr;
@@ -94,8 +99,8 @@ int uiPattern::search(const char* text, int size) {
                 return -1; // every match passes through this byte
             }
             int found = m_automaton->leftmost(*buffer, s, size);
-            if (found < 0 || re_match_2(buffer, const_cast<char*>(text), size, nullptr, 0, found,
-                                        &m_registers, size) >= 0) {
+            if (found < 0 ||
+                run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr) >= 0) {
                 return found;
             }
             // Not reached while the engines agree; the backtracking search
@@ -148,11 +153,10 @@ int uiPattern::search(const char* text, int size) {
             if (range >= 0 && pos == size && fastmap && buffer->empty_match == 0) {
                 return -1;
             }
-            if (re_match_2(buffer, const_cast<char*>(text), size, nullptr, 0, pos, &m_registers,
-                           size) >= 0) {
+            if (run_matcher(buffer, text, size, pos, &m_registers, syntaxtable, budget) >= 0) {
                 return pos;
             }
-            if (work_budget && work_budget->exhausted) {
+            if (budget && budget->exhausted) {
                 return -1; // gave up at the work bound
             }
         }
@@ -164,22 +168,6 @@ int uiPattern::search(const char* text, int size) {
     }
 }
 
-namespace {
-
-// Installs a match's work budget for its duration.
-class BudgetScope {
-public:
-    explicit BudgetScope(WorkBudget* budget) : m_saved(work_budget) { work_budget = budget; }
-    ~BudgetScope() { work_budget = m_saved; }
-    BudgetScope(const BudgetScope&) = delete;
-    BudgetScope& operator=(const BudgetScope&) = delete;
-
-private:
-    WorkBudget* m_saved;
-};
-
-} // namespace
-
 void uiPattern::set_work_limit(long long steps) {
     m_work_limit = steps > 0 ? steps : 0;
 }
@@ -190,11 +178,8 @@ int uiPattern::match(const uiSaveString& subject) {
         m_registers.end[i] = unset_register;
     }
     WorkBudget budget{m_work_limit, 0, false};
-    int found;
-    {
-        BudgetScope scope(m_work_limit > 0 ? &budget : nullptr);
-        found = search(subject, subject.length());
-    }
+    const int found =
+        search_within(subject, subject.length(), m_work_limit > 0 ? &budget : nullptr);
     m_work_exhausted = budget.exhausted ? 1 : 0;
     if (found >= 0) {
         m_subject = subject;

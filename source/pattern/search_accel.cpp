@@ -280,7 +280,6 @@ int commonness(unsigned char c) {
 void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
                  PatternAccel& accel) {
     accel = PatternAccel();
-    accel.rewrites_seen = loop_rewrites;
     if (!buffer.code || buffer.length <= 0) {
         return;
     }
@@ -296,6 +295,13 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     SharpResult sharp = collect_sharp(code, end, translate, word_table, accel);
     accel.sharp_valid = sharp == SharpResult::built;
     accel.retry_after_rewrites = sharp == SharpResult::loop_pending;
+    if (accel.retry_after_rewrites) {
+        for (const unsigned char* p = code; p < end; p += instruction_size(p)) {
+            if (*p == op_loop_jump) {
+                accel.pending_loops.push_back(static_cast<int>(p - code));
+            }
+        }
+    }
 }
 
 int find_literal(const char* text, int size, int from, const std::string& literal) {

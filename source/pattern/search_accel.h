@@ -23,9 +23,10 @@ struct PatternAccel {
     unsigned char sharp[256] = {};
     // The sharp set was refused because a not yet rewritten op_loop_jump can
     // be reached before a character is consumed: worth building again once
-    // the matcher has rewritten loops.
+    // the matcher has rewritten one of the loop jumps at `pending_loops`
+    // (every op_loop_jump of the program when this was built).
     bool retry_after_rewrites = false;
-    unsigned long rewrites_seen = 0;
+    std::vector<int> pending_loops;
     // A byte of an op_exact that every match passes through, and the offsets
     // of the loop jumps an attempt can reach before it. Once none of those is
     // an unrewritten op_loop_jump, a subject without the byte cannot match
@@ -43,6 +44,17 @@ inline bool required_checkable(const PatternAccel& accel, const char* code) {
         }
     }
     return true;
+}
+
+// Whether the matcher has rewritten one of the loop jumps that were pending
+// when the data was built, so that building it again may do better.
+inline bool rewritten_since_built(const PatternAccel& accel, const char* code) {
+    for (int at : accel.pending_loops) {
+        if (static_cast<unsigned char>(code[at]) != 7) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Builds the acceleration data for a compiled program.

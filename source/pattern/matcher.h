@@ -1,0 +1,19 @@
+// The backtracking matcher's entry for the library's own searches.
+#pragma once
+
+#include "program.h"
+
+#include <uiutil/pattern.h>
+
+namespace uiutil_internal {
+
+// Runs the program of `buffer` at `pos` of text[0, size), as re_match_2 does
+// for a single text that may be consumed to its end, and answers the same
+// length or -1. `word_chars` is the shared word-character table (null: the
+// C locale's letters and digits). `budget`, when given, bounds the resume
+// points the run may go back to; a run that reaches the bound answers -1
+// with budget->exhausted set.
+int run_matcher(uiPattern::PatternBuffer* buffer, const char* text, int size, int pos,
+                uiPattern::PatternRegisters* registers, const char* word_chars, WorkBudget* budget);
+
+} // namespace uiutil_internal
