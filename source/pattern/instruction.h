@@ -88,6 +88,25 @@ struct Instruction {
     bool set_has(unsigned c) const { return c < 8u * count && (bytes[c / 8] >> (c % 8)) & 1; }
 };
 
+// Whether the instruction at `offset` lies wholly within the `length` bytes
+// of `code` (its operands are not cut off by the program's end).
+inline bool fits(const unsigned char* code, int offset, int length) {
+    if (offset < 0 || offset >= length) {
+        return false;
+    }
+    switch (opcode_info(code[offset]).operands) {
+    case OperandKind::none:
+        return true;
+    case OperandKind::group:
+        return offset + 2 <= length;
+    case OperandKind::rel16:
+        return offset + 3 <= length;
+    case OperandKind::counted:
+        return offset + 2 <= length && offset + 2 + code[offset + 1] <= length;
+    }
+    return false;
+}
+
 // Decodes the instruction at `offset` of `code`.
 inline Instruction decode(const unsigned char* code, int offset) {
     const unsigned char* p = code + offset;

@@ -10,18 +10,6 @@
 #include <string>
 #include <uiutil/pattern.h>
 
-namespace uiutil_internal {
-
-int pending_loop_jumps(const unsigned char* code, int length) {
-    int count = 0;
-    for (const unsigned char* p = code; p < code + length; p += instruction_size(p)) {
-        count += *p == op_loop_jump;
-    }
-    return count;
-}
-
-} // namespace uiutil_internal
-
 using namespace uiutil_internal;
 
 namespace {

@@ -1,12 +1,16 @@
 // Builds the automaton view of a compiled program (see nfa.h).
 #include "nfa.h"
+#include "instruction.h"
 
 namespace uiutil_internal {
 
 namespace {
 
-bool is_jump(unsigned char op) {
-    return op >= op_jump && op <= op_dummy_jump;
+// Whether the op_push_alternative at `push` opens the loop whose closing jump
+// is at `jump`: its alternative is the instruction after that jump.
+bool closes_loop(const unsigned char* code, int push, int jump) {
+    const Instruction opener = decode(code, push);
+    return opener.opcode == op_push_alternative && opener.target == jump + 3;
 }
 
 } // namespace
@@ -25,58 +29,55 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
     std::vector<int> state_at(static_cast<std::size_t>(length) + 1, -1);
     int count = 0;
     for (int at = 0; at < length;) {
-        const unsigned char* p = code + at;
-        if (*p == op_backref) {
+        if (code[at] == op_backref || !fits(code, at, length)) {
             return false;
         }
-        int size = instruction_size(p);
-        if (at + size > length || (*p == op_exact && at + 1 >= length)) {
-            return false;
-        }
+        const Instruction in = decode(code, at);
         state_at[at] = count;
-        count += *p == op_exact && p[1] > 0 ? p[1] : 1;
-        at += size;
+        count += in.opcode == op_exact && in.count > 0 ? in.count : 1;
+        at += in.size;
     }
     state_at[length] = count; // the end of the program
     m_states.resize(static_cast<std::size_t>(count) + 1);
     m_states[count] = {NfaState::accept, 0, -1, -1, -1, length};
 
     for (int at = 0; at < length;) {
-        const unsigned char* p = code + at;
-        int size = instruction_size(p);
+        const Instruction in = decode(code, at);
         int id = state_at[at];
-        int next = state_at[at + size];
+        int next = state_at[at + in.size];
         NfaState s{NfaState::epsilon, 0, -1, next, -1, at};
-        if (is_jump(*p)) {
-            int target = static_cast<int>(jump_target(p) - code);
-            if (target < 0 || target > length || state_at[target] < 0) {
+        if (in.is_jump()) {
+            if (in.target < 0 || in.target > length || state_at[in.target] < 0) {
                 return false;
             }
-            s.next = state_at[target];
-            if (*p == op_push_alternative) {
+            s.next = state_at[in.target];
+            if (in.opcode == op_push_alternative) {
                 s.kind = NfaState::split;
                 s.next = next;
-                s.alt = state_at[target];
-            } else if (*p == op_loop_jump ||
-                       (*p != op_dummy_jump && target < at && code[target] == op_push_alternative &&
-                        jump_target(code + target) == p + 3)) {
+                s.alt = state_at[in.target];
+            } else if (in.opcode == op_loop_jump || (in.opcode != op_dummy_jump && in.target < at &&
+                                                     closes_loop(code, in.target, at))) {
                 // A loop's closing jump, as compiled or as rewritten.
                 s.kind = NfaState::loop_jump;
                 s.alt = static_cast<int>(m_loops.size());
                 m_loops.push_back(at);
             }
         }
-        switch (*p) {
+        switch (in.opcode) {
         case op_exact:
-            if (p[1] == 0) {
-                break; // nothing to compare
+            for (int i = 0; i < in.count; ++i) {
+                m_states[id + i] = {NfaState::exact_byte,
+                                    in.bytes[i],
+                                    -1,
+                                    i + 1 < in.count ? id + i + 1 : next,
+                                    -1,
+                                    at};
             }
-            for (int i = 0; i < p[1]; ++i) {
-                m_states[id + i] = {
-                    NfaState::exact_byte, p[2 + i], -1, i + 1 < p[1] ? id + i + 1 : next, -1, at};
+            if (in.count > 0) {
+                at += in.size;
+                continue;
             }
-            at += size;
-            continue;
+            break; // nothing to compare
         case op_line_start:
         case op_line_end:
         case op_buffer_start:
@@ -86,17 +87,17 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
         case op_word_bound:
         case op_not_word_bound:
             s.kind = NfaState::assertion;
-            s.op = *p;
+            s.op = in.opcode;
             break;
         case op_any_char:
             s.kind = NfaState::any_char;
             break;
         case op_char_set:
         case op_char_set_not: {
-            s.kind = *p == op_char_set ? NfaState::char_set : NfaState::char_set_not;
+            s.kind = in.opcode == op_char_set ? NfaState::char_set : NfaState::char_set_not;
             std::bitset<256> members;
             for (unsigned c = 0; c < 256; ++c) {
-                members[c] = set_has(p, c);
+                members[c] = in.set_has(c);
             }
             s.set = static_cast<int>(m_sets.size());
             m_sets.push_back(members);
@@ -112,7 +113,7 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
             break;
         }
         m_states[id] = s;
-        at += size;
+        at += in.size;
     }
     m_start = state_at[0];
     classify();

@@ -70,10 +70,6 @@ inline int instruction_size(const unsigned char* p) {
     }
 }
 
-// Counts the op_loop_jump instructions of a program that the matcher has not
-// yet rewritten.
-int pending_loop_jumps(const unsigned char* code, int length);
-
 // The work bound of one match() (see uiPattern::set_work_limit): the most
 // resume points the matcher may go back to, how many it has, and whether it
 // gave up at the bound.
