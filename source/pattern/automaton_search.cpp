@@ -15,7 +15,7 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     m_has_translate = translate != nullptr;
     for (int c = 0; c < 256; ++c) {
         m_translate[c] = translate ? translate[c] : 0;
-        m_word[c] = word_table[c] ? 1 : 0;
+        m_word[c] = word_table[c];
     }
     m_program.assign(code, code + buffer.length);
     m_usable = m_nfa.build(code, buffer.length, translate, word_table);
@@ -35,25 +35,25 @@ bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
         (m_has_translate && std::memcmp(buffer.translate, m_translate, 256) != 0)) {
         return false;
     }
-    for (int c = 0; c < 256; ++c) {
-        if ((word_table[c] != 0) != (m_word[c] != 0)) {
-            return false;
-        }
+    if (std::memcmp(word_table, m_word, 256) != 0) {
+        return false;
     }
+    if (m_program.empty()) {
+        return true; // (memcmp must not see the null code of an empty program)
+    }
+    // The bytes between the loops' closing jumps are as built; each of those
+    // is the loop jump or what the matcher rewrites it into.
     const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
-    const std::vector<int>& loops = m_nfa.loop_offsets();
-    std::size_t next_loop = 0;
-    for (std::size_t at = 0; at < m_program.size(); ++at) {
-        if (next_loop < loops.size() && static_cast<std::size_t>(loops[next_loop]) == at) {
-            ++next_loop;
-            if (code[at] != op_loop_jump && code[at] != op_pop_jump && code[at] != op_jump) {
-                return false;
-            }
-        } else if (code[at] != m_program[at]) {
+    std::size_t from = 0;
+    for (int loop : m_nfa.loop_offsets()) {
+        const std::size_t at = static_cast<std::size_t>(loop);
+        if (std::memcmp(code + from, m_program.data() + from, at - from) != 0 ||
+            (code[at] != op_loop_jump && code[at] != op_pop_jump && code[at] != op_jump)) {
             return false;
         }
+        from = at + 1;
     }
-    return true;
+    return std::memcmp(code + from, m_program.data() + from, m_program.size() - from) == 0;
 }
 
 bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer) const {

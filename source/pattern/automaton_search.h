@@ -50,7 +50,7 @@ private:
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
     bool m_has_translate = false;
     unsigned char m_translate[256] = {};
-    char m_word[256] = {};
+    char m_word[256] = {}; // the word table as built from
     std::vector<char> m_reached;
     std::vector<int> m_earliest;
 };
