@@ -66,7 +66,7 @@ bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer)
 }
 
 bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text,
-                                 int size, bool track, bool first_only) {
+                                 int size, bool track) {
     LazyDfa& dfa = *m_dfa;
     TriedPositions tried(buffer, text, size);
     int next_start = tried.next();
@@ -101,7 +101,42 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const u
             dfa.collect(edge.loops, m_reached);
         }
         if (start) {
-            next_start = first_only ? -1 : tried.next();
+            next_start = tried.next();
+        }
+        state = edge.next;
+        ++d;
+    }
+}
+
+int PatternAutomaton::match_from(const unsigned char* text, int size, int from, bool track,
+                                 long long& budget) {
+    LazyDfa& dfa = *m_dfa;
+    dfa.begin_scan();
+    int d = from;
+    int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
+    for (bool start = true;; start = false) {
+        if (d == size) {
+            LazyDfa::Edge edge = dfa.finish(state, start);
+            if (edge.match) {
+                return 1;
+            }
+            if (track) {
+                dfa.collect(edge.loops, m_scan_reached);
+            }
+            return 0;
+        }
+        if (!start && dfa.is_empty(state)) {
+            return 0;
+        }
+        if (--budget < 0) {
+            return -1;
+        }
+        LazyDfa::Edge edge = dfa.step(state, start, text[d]);
+        if (edge.match) {
+            return 1;
+        }
+        if (track) {
+            dfa.collect(edge.loops, m_scan_reached);
         }
         state = edge.next;
         ++d;
@@ -112,24 +147,37 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
                                int size) {
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
-    if (track) {
-        m_reached.assign(loops.size(), 0);
-    }
-    if (!any_match(buffer, text, size, track, false)) {
+    m_reached.assign(track ? loops.size() : 0, 0);
+    if (!any_match(buffer, text, size, track)) {
         // Every tried position fails: each failing run has run exactly the
         // loop jumps reachable from its start.
-        for (std::size_t i = 0; track && i < loops.size(); ++i) {
-            if (m_reached[i]) {
-                rewrite_loop_jump(buffer, loops[i]);
-            }
-        }
+        rewrite_reached(buffer);
         return -1;
     }
-    // A match most often starts at the first tried position: one scan from
-    // there alone settles it, and no failing run comes before it.
-    if (any_match(buffer, text, size, false, true)) {
-        return TriedPositions(buffer, text, size).next();
+    // The match starts at the first tried position from which a scan of its
+    // own finds one, most often the first or one soon after. Such scans run
+    // while their total stays within a bound linear in the subject; the
+    // failing ones have run the loop jumps their scans pass.
+    m_reached.assign(track ? loops.size() : 0, 0);
+    long long budget = 4LL * size + 256;
+    TriedPositions tried(buffer, text, size);
+    for (int from = tried.next(); from >= 0; from = tried.next()) {
+        if (track) {
+            m_scan_reached.assign(loops.size(), 0);
+        }
+        const int found = match_from(text, size, from, track, budget);
+        if (found < 0) {
+            break;
+        }
+        if (found == 1) {
+            rewrite_reached(buffer);
+            return from;
+        }
+        for (std::size_t i = 0; track && i < loops.size(); ++i) {
+            m_reached[i] |= m_scan_reached[i];
+        }
     }
+    // Beyond the bound, one simulation of every start at once settles it.
     if (track) {
         m_earliest.assign(loops.size(), size + 1);
     }
@@ -141,6 +189,15 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
         }
     }
     return found;
+}
+
+void PatternAutomaton::rewrite_reached(uiPattern::PatternBuffer& buffer) {
+    const std::vector<int>& loops = m_nfa.loop_offsets();
+    for (std::size_t i = 0; i < m_reached.size() && i < loops.size(); ++i) {
+        if (m_reached[i]) {
+            rewrite_loop_jump(buffer, loops[i]);
+        }
+    }
 }
 
 } // namespace uiutil_internal

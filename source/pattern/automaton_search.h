@@ -37,11 +37,17 @@ public:
     int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
 
 private:
-    // Scans forward with a match starting at every tried position (only at
-    // the first one with `first_only`); answers whether one ends anywhere,
-    // and marks in m_reached the loop jumps passed (when `track`).
+    // Scans forward with a match starting at every tried position; answers
+    // whether one ends anywhere, and marks in m_reached the loop jumps passed
+    // (when `track`).
     bool any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
-                   bool track, bool first_only);
+                   bool track);
+    // Scans forward with a match starting at `from` alone: 1 when one ends,
+    // 0 when none can, -1 when `budget` (bytes to read, counted down) ran out
+    // first. Marks in m_scan_reached the loop jumps passed (when `track`).
+    int match_from(const unsigned char* text, int size, int from, bool track, long long& budget);
+    // Rewrites the loop jumps marked in m_reached.
+    void rewrite_reached(uiPattern::PatternBuffer& buffer);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
 
     bool m_usable = false;
@@ -52,6 +58,7 @@ private:
     unsigned char m_translate[256] = {};
     char m_word[256] = {}; // the word table as built from
     std::vector<char> m_reached;
+    std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;
 };
 

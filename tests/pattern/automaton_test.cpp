@@ -172,6 +172,30 @@ TEST(PatternAutomaton, AgreesOnChosenCases) {
     }
 }
 
+TEST(PatternAutomaton, LateStartsAfterLongFailingScans) {
+    // Every start before the match scans nearly to the end and fails, so the
+    // scans from one start at a time outgrow their bound and the simulation
+    // of all starts at once finds the match; the loop jumps the failing
+    // starts ran are rewritten either way.
+    const char* const patterns[] = {"\\(a\\|ab\\)*c", "[ab]*c", "a*\\(b\\|ab\\)*d\\|x*ac",
+                                    "\\(ab\\|a\\)*c"};
+    const std::string run(300, 'a');
+    const std::string subjects[] = {run + "xac", run + "x" + run + "c", "ab" + run + "bxabd",
+                                    run + "x"};
+    for (const char* pattern : patterns) {
+        for (const std::string& subject : subjects) {
+            PatternProbe reference(pattern);
+            PatternProbe engine(pattern);
+            expect_same(reference, engine, pattern, subject, 0);
+            if (HasFatalFailure()) {
+                return;
+            }
+            // Once more on the rewritten programs.
+            expect_same(reference, engine, pattern, subject, 0);
+        }
+    }
+}
+
 TEST(PatternAutomaton, NestedRepetitionsFailQuicklyWithTheSameRewrites) {
     const char* const patterns[] = {"\\(a*\\)*b", "\\(\\(a*\\)*\\)*b", "\\(a\\|aa\\)*c"};
     for (const char* text : patterns) {
