@@ -2,6 +2,7 @@
 #include "dfa.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace uiutil_internal {
 
@@ -17,18 +18,24 @@ LazyDfa::LazyDfa(const ProgramNfa& nfa, std::size_t memory_limit)
     : m_nfa(nfa), m_closure(nfa), m_limit(memory_limit), m_stride(2 * nfa.class_count() + 2) {}
 
 int LazyDfa::empty_state(int prev) {
-    m_key.assign(1, prev);
-    return intern(m_key);
+    int& known = m_empty[prev];
+    if (known < 0) {
+        m_key.assign(1, prev);
+        known = intern(m_key);
+    }
+    return known;
 }
 
 void LazyDfa::flush() {
     m_sets.clear();
+    m_empty_set.clear();
     m_edges.clear();
     m_index.clear();
     m_loop_sets.clear();
     m_loop_seen.clear();
     m_loop_index.clear();
     m_used = 0;
+    std::fill(std::begin(m_empty), std::end(m_empty), -1);
     ++m_flushes;
 }
 
@@ -44,6 +51,7 @@ int LazyDfa::intern(std::vector<int>& key) {
     m_used += cost;
     int id = static_cast<int>(m_sets.size());
     m_sets.push_back(key);
+    m_empty_set.push_back(key.size() == 1 ? 1 : 0);
     m_edges.resize(m_edges.size() + m_stride);
     m_index.emplace(key, id);
     return id;
@@ -86,11 +94,8 @@ bool LazyDfa::close(int state, bool start, int next, int& loops) {
     return accepted;
 }
 
-LazyDfa::Edge LazyDfa::step(int state, bool start, unsigned char c) {
+LazyDfa::Edge LazyDfa::build_step(int state, bool start, unsigned char c) {
     int column = 2 * m_nfa.byte_class(c) + (start ? 1 : 0);
-    if (slot(state, column).next >= 0) {
-        return slot(state, column);
-    }
     int context = m_nfa.context_of(c);
     Edge edge;
     edge.match = close(state, start, context, edge.loops);

@@ -34,10 +34,13 @@ public:
 
     // The state with no program state, after a character of context prev.
     int empty_state(int prev);
-    bool is_empty(int state) const { return m_sets[state].size() == 1; }
+    bool is_empty(int state) const { return m_empty_set[state] != 0; }
     // Reads the character c at a position; `start` adds the program's first
     // state there. May empty the cache: only the returned edge stays valid.
-    Edge step(int state, bool start, unsigned char c);
+    Edge step(int state, bool start, unsigned char c) {
+        const Edge& known = slot(state, 2 * m_nfa.byte_class(c) + (start ? 1 : 0));
+        return known.next >= 0 ? known : build_step(state, start, c);
+    }
     // The closure at the subject's end.
     Edge finish(int state, bool start);
     // Starts a scan that gathers the loop jumps its transitions pass.
@@ -62,6 +65,7 @@ private:
     // Closure of a state's set (plus the start) under (prev, next); fills
     // m_consumers, answers whether the end was reached, interns the loops.
     bool close(int state, bool start, int next, int& loops);
+    Edge build_step(int state, bool start, unsigned char c);
     int intern(std::vector<int>& key);
     int intern_loops();
     void flush();
@@ -76,6 +80,10 @@ private:
     // Per state: key = [prev context, program states...], and its edges:
     // 2 * classes columns (without and with the start), then two for finish.
     std::vector<std::vector<int>> m_sets;
+    std::vector<unsigned char> m_empty_set; // per state: no program state in it
+    // The state without program states after each context (-1: not yet
+    // made), looked up at every start of a scan.
+    int m_empty[5] = {-1, -1, -1, -1, -1};
     std::vector<Edge> m_edges;
     std::unordered_map<std::vector<int>, int, Hash> m_index;
     std::vector<std::vector<int>> m_loop_sets;
