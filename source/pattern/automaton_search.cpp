@@ -115,6 +115,19 @@ int PatternAutomaton::match_from(const unsigned char* text, int size, int from, 
     int d = from;
     int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
     for (bool start = true;; start = false) {
+        if (!start) {
+            // An earlier scan of this search was in the same state here and
+            // failed: so does this one, passing the same loop jumps.
+            if (dfa.flushes() != m_seen_flushes) {
+                m_seen_flushes = dfa.flushes();
+                ++m_seen_search; // the states seen before have other numbers now
+            }
+            Seen& seen = m_seen[static_cast<std::size_t>(d) & (kSeenPositions - 1)];
+            if (seen.search == m_seen_search && seen.position == d && seen.state == state) {
+                return 0;
+            }
+            seen = {m_seen_search, d, state};
+        }
         if (d == size) {
             LazyDfa::Edge edge = dfa.finish(state, start);
             if (edge.match) {
@@ -159,6 +172,10 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
     // while their total stays within a bound linear in the subject; the
     // failing ones have run the loop jumps their scans pass.
     m_reached.assign(track ? loops.size() : 0, 0);
+    if (m_seen.empty()) {
+        m_seen.resize(kSeenPositions);
+    }
+    ++m_seen_search;
     long long budget = 4LL * size + 256;
     TriedPositions tried(buffer, text, size);
     for (int from = tried.next(); from >= 0; from = tried.next()) {

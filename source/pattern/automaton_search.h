@@ -57,6 +57,18 @@ private:
     bool m_has_translate = false;
     unsigned char m_translate[256] = {};
     char m_word[256] = {}; // the word table as built from
+    // The state each scan from one start was in at recent positions, by
+    // position modulo kSeenPositions; valid for the search and cache
+    // generation they were seen in.
+    struct Seen {
+        unsigned search;
+        int position;
+        int state;
+    };
+    static const std::size_t kSeenPositions = 1024;
+    std::vector<Seen> m_seen;
+    unsigned m_seen_search = 0;
+    int m_seen_flushes = 0;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;
