@@ -65,10 +65,10 @@ bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer)
     return false;
 }
 
-bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text,
-                                 int size, bool track) {
+bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                                 const unsigned char* text, int size, bool track) {
     LazyDfa& dfa = *m_dfa;
-    TriedPositions tried(buffer, text, size);
+    TriedPositions tried(buffer, text, size, accel);
     int next_start = tried.next();
     if (next_start < 0) {
         return false;
@@ -156,12 +156,12 @@ int PatternAutomaton::match_from(const unsigned char* text, int size, int from, 
     }
 }
 
-int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned char* text,
-                               int size) {
+int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                               const unsigned char* text, int size) {
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
     m_reached.assign(track ? loops.size() : 0, 0);
-    if (!any_match(buffer, text, size, track)) {
+    if (!any_match(buffer, accel, text, size, track)) {
         // Every tried position fails: each failing run has run exactly the
         // loop jumps reachable from its start.
         rewrite_reached(buffer);
@@ -177,7 +177,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
     }
     ++m_seen_search;
     long long budget = 4LL * size + 256;
-    TriedPositions tried(buffer, text, size);
+    TriedPositions tried(buffer, text, size, accel);
     for (int from = tried.next(); from >= 0; from = tried.next()) {
         if (track) {
             m_scan_reached.assign(loops.size(), 0);
@@ -198,7 +198,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const unsigned 
     if (track) {
         m_earliest.assign(loops.size(), size + 1);
     }
-    int found = leftmost_start(m_nfa, text, size, TriedPositions(buffer, text, size),
+    int found = leftmost_start(m_nfa, text, size, TriedPositions(buffer, text, size, accel),
                                track ? &m_earliest : nullptr);
     for (std::size_t i = 0; track && i < loops.size(); ++i) {
         if (m_earliest[i] < found) {

@@ -6,6 +6,7 @@
 
 #include "dfa.h"
 #include "nfa.h"
+#include "search_accel.h"
 
 #include <cstddef>
 #include <memory>
@@ -31,7 +32,10 @@ public:
     // The leftmost position from which the search's matcher run succeeds, or
     // -1. Every op_loop_jump that the search's failing runs at earlier
     // positions would have run is rewritten as the matcher rewrites it.
-    int leftmost(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size);
+    // `accel` (may be null) is the program's acceleration data, which passes
+    // over positions where the search would not run the matcher either.
+    int leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                 const unsigned char* text, int size);
 
     // The cache's flush count, for tests and benchmarks.
     int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
@@ -40,8 +44,8 @@ private:
     // Scans forward with a match starting at every tried position; answers
     // whether one ends anywhere, and marks in m_reached the loop jumps passed
     // (when `track`).
-    bool any_match(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
-                   bool track);
+    bool any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                   const unsigned char* text, int size, bool track);
     // Scans forward with a match starting at `from` alone: 1 when one ends,
     // 0 when none can, -1 when `budget` (bytes to read, counted down) ran out
     // first. Marks in m_scan_reached the loop jumps passed (when `track`).

@@ -2,9 +2,13 @@
 // the fastmap skips unmarked characters (translated), the subject's end is
 // tried unless empty_match is 0, every position is tried when empty_match is
 // 1, and a program that begins with op_buffer_start is given a range of one
-// further position. The automaton engines start a match exactly at these.
+// further position. Positions the search acceleration rules out (no matcher
+// run there could leave a trace or succeed) are passed over as well. The
+// backtracking search runs the matcher at exactly these, and the automaton
+// engines start a match exactly at these.
 #pragma once
 
+#include "accel_candidates.h"
 #include "program.h"
 
 #include <uiutil/pattern.h>
@@ -13,10 +17,12 @@ namespace uiutil_internal {
 
 class TriedPositions {
 public:
-    TriedPositions(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size)
+    // `accel` (may be null) is the program's acceleration data.
+    TriedPositions(const uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
+                   const PatternAccel* accel)
         : m_text(text), m_size(size), m_fastmap(buffer.fastmap),
           m_translate(reinterpret_cast<const unsigned char*>(buffer.translate)),
-          m_empty_match(buffer.empty_match), m_range(size) {
+          m_empty_match(buffer.empty_match), m_range(size), m_candidates(accel, text, size) {
         if (buffer.length > 0 && static_cast<unsigned char>(buffer.code[0]) == op_buffer_start &&
             m_range > 0) {
             m_range = 1;
@@ -34,6 +40,16 @@ public:
         }
         m_started = true;
         for (;;) {
+            if (m_candidates.active()) {
+                int next = m_candidates.next(m_pos);
+                if (next > m_pos) {
+                    if (next - m_pos > m_range) {
+                        return -1;
+                    }
+                    m_range -= next - m_pos;
+                    m_pos = next;
+                }
+            }
             bool try_here = true;
             if (m_fastmap && m_pos < m_size && m_empty_match != 1) {
                 if (m_range > 0) {
@@ -43,6 +59,9 @@ public:
                         ++m_pos;
                     }
                     m_range -= m_pos - start;
+                    if (m_pos != start && m_candidates.active()) {
+                        continue; // the acceleration has its say at the new position
+                    }
                 } else if (!marked(m_pos)) {
                     try_here = false;
                 }
@@ -75,6 +94,7 @@ private:
     int m_pos = 0;
     int m_range;
     bool m_started = false;
+    AccelCandidates m_candidates;
 };
 
 } // namespace uiutil_internal
