@@ -101,4 +101,12 @@ std::vector<std::string> menu_labels(int count) {
     return labels;
 }
 
+std::vector<unsigned char> lower_case_table() {
+    std::vector<unsigned char> table(256);
+    for (int c = 0; c < 256; ++c) {
+        table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return table;
+}
+
 } // namespace bench

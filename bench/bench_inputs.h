@@ -14,4 +14,8 @@ std::string word_text(std::size_t size, bool digits = false, bool no_repeats = f
 // Menu labels such as "Save &As...\tCtrl+Shift+S".
 std::vector<std::string> menu_labels(int count);
 
+// 256 bytes mapping each ASCII upper-case letter to its lower case and every
+// other byte to itself.
+std::vector<unsigned char> lower_case_table();
+
 } // namespace bench

@@ -2,9 +2,12 @@
 // std::regex, RE2 and PCRE2 (interpreter and JIT), plus memchr/memmem as the
 // physical limit for literal searches. Every engine looks for the first match
 // in each subject; before timing, all engines must agree on where it starts.
+// A peer that cannot run a workload safely is skipped, and so is one that
+// gives up on it (an error such as a match limit); both are reported.
 #define PCRE2_CODE_UNIT_WIDTH 8
 
-#include "bench_inputs.h"
+#include "peak_memory.h"
+#include "workloads.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -21,20 +24,12 @@
 
 namespace {
 
-// One workload: the pattern in each engine's syntax ("" where an engine has
-// no such construct) and the subjects.
-struct Workload {
-    std::string name;
-    std::string ours;    // this engine's syntax
-    std::string ere;     // POSIX extended
-    std::string perl;    // std::regex (ECMAScript), RE2 and PCRE2
-    bool multiline;      // ^ and $ at line ends for the peers
-    bool re2_supported;  // RE2 has no back-references
-    std::string literal; // for the memchr/memmem rows, "" for none
-    std::vector<std::string> subjects;
-};
+using bench::Workload;
 
-// Finds the first match's start in subject i, -1 for none.
+// What a Finder answers when the engine gave up on the subject.
+const int gave_up = -2;
+
+// Finds the first match's start in subject i, -1 for none, gave_up.
 using Finder = std::function<int(std::size_t i)>;
 
 struct Engine {
@@ -51,7 +46,7 @@ std::vector<uiSaveString> shared_subjects(const Workload& w) {
 }
 
 Finder ours(const Workload& w) {
-    auto pattern = std::make_shared<uiPattern>(uiSaveString(w.ours.c_str()));
+    auto pattern = std::make_shared<uiPattern>(uiSaveString(w.ours.c_str()), w.translate);
     auto subjects = std::make_shared<std::vector<uiSaveString>>(shared_subjects(w));
     return [pattern, subjects](std::size_t i) {
         return pattern->match((*subjects)[i]) ? pattern->registers().start[0] : -1;
@@ -63,15 +58,15 @@ Finder posix(const Workload& w) {
         regfree(r);
         delete r;
     });
-    if (regcomp(compiled.get(), w.ere.c_str(), REG_EXTENDED | (w.multiline ? REG_NEWLINE : 0))) {
+    int flags = REG_EXTENDED | (w.multiline ? REG_NEWLINE : 0) | (w.translate ? REG_ICASE : 0);
+    if (regcomp(compiled.get(), w.ere.c_str(), flags)) {
         return nullptr;
     }
     const std::vector<std::string>* subjects = &w.subjects;
     return [compiled, subjects](std::size_t i) {
         regmatch_t m[1];
-        return regexec(compiled.get(), (*subjects)[i].c_str(), 1, m, 0) == 0
-                   ? static_cast<int>(m[0].rm_so)
-                   : -1;
+        int rc = regexec(compiled.get(), (*subjects)[i].c_str(), 1, m, 0);
+        return rc == 0 ? static_cast<int>(m[0].rm_so) : rc == REG_NOMATCH ? -1 : gave_up;
     };
 }
 
@@ -80,12 +75,19 @@ Finder std_regex(const Workload& w) {
     if (w.multiline) {
         flags |= std::regex::multiline;
     }
+    if (w.translate) {
+        flags |= std::regex::icase;
+    }
     auto re = std::make_shared<std::regex>(w.perl, flags);
     const std::vector<std::string>* subjects = &w.subjects;
     return [re, subjects](std::size_t i) {
         std::smatch m;
         const std::string& s = (*subjects)[i];
-        return std::regex_search(s, m, *re) ? static_cast<int>(m.position(0)) : -1;
+        try {
+            return std::regex_search(s, m, *re) ? static_cast<int>(m.position(0)) : -1;
+        } catch (const std::regex_error&) {
+            return gave_up; // error_complexity or error_stack
+        }
     };
 }
 
@@ -93,7 +95,9 @@ Finder re2(const Workload& w) {
     if (!w.re2_supported) {
         return nullptr;
     }
-    auto re = std::make_shared<RE2>((w.multiline ? "(?m)" : "") + w.perl, RE2::Quiet);
+    RE2::Options options(RE2::Quiet);
+    options.set_case_sensitive(!w.translate);
+    auto re = std::make_shared<RE2>((w.multiline ? "(?m)" : "") + w.perl, options);
     if (!re->ok()) {
         return nullptr;
     }
@@ -110,9 +114,9 @@ Finder re2(const Workload& w) {
 Finder pcre2(const Workload& w, bool jit) {
     int error;
     PCRE2_SIZE offset;
-    pcre2_code* raw =
-        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(w.perl.c_str()), PCRE2_ZERO_TERMINATED,
-                      w.multiline ? PCRE2_MULTILINE : 0, &error, &offset, nullptr);
+    uint32_t options = (w.multiline ? PCRE2_MULTILINE : 0) | (w.translate ? PCRE2_CASELESS : 0);
+    pcre2_code* raw = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(w.perl.c_str()),
+                                    PCRE2_ZERO_TERMINATED, options, &error, &offset, nullptr);
     if (!raw) {
         return nullptr;
     }
@@ -129,17 +133,38 @@ Finder pcre2(const Workload& w, bool jit) {
         int rc =
             jit ? pcre2_jit_match(code.get(), subject, s.size(), 0, 0, data.get(), nullptr)
                 : pcre2_match(code.get(), subject, s.size(), 0, PCRE2_NO_JIT, data.get(), nullptr);
-        return rc > 0 ? static_cast<int>(pcre2_get_ovector_pointer(data.get())[0]) : -1;
+        return rc > 0 ? static_cast<int>(pcre2_get_ovector_pointer(data.get())[0])
+               : rc == PCRE2_ERROR_NOMATCH ? -1
+                                           : gave_up;
     };
 }
 
+// `text` with every byte mapped through `table`.
+std::string translated(std::string text, const unsigned char* table) {
+    for (char& c : text) {
+        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+    }
+    return text;
+}
+
+// memchr/memmem for the workload's literal; under a translation table, over
+// translated copies of the subjects made before timing (the copying is not timed).
 Finder raw_search(const Workload& w) {
     if (w.literal.empty()) {
         return nullptr;
     }
     std::string literal = w.literal;
+    std::shared_ptr<std::vector<std::string>> copies;
     const std::vector<std::string>* subjects = &w.subjects;
-    return [literal, subjects](std::size_t i) {
+    if (w.translate) {
+        literal = translated(literal, w.translate);
+        copies = std::make_shared<std::vector<std::string>>();
+        for (const std::string& s : w.subjects) {
+            copies->push_back(translated(s, w.translate));
+        }
+        subjects = copies.get();
+    }
+    return [literal, copies, subjects](std::size_t i) {
         const std::string& s = (*subjects)[i];
         const void* hit = literal.size() == 1
                               ? std::memchr(s.data(), literal[0], s.size())
@@ -158,66 +183,6 @@ const std::vector<Engine>& engines() {
         {"PCRE2_JIT", [](const Workload& w) { return pcre2(w, true); }},
         {"memmem", raw_search},
     };
-    return all;
-}
-
-std::vector<Workload> workloads() {
-    const std::size_t mib = 1 << 20;
-    std::vector<Workload> all;
-    std::string text = bench::word_text(mib);
-    std::string literal = "accelerator";
-    all.push_back({"AbsentLiteral_1MiB", literal, literal, literal, false, true, literal, {text}});
-    std::string at_end = text.substr(0, mib - literal.size()) + literal;
-    all.push_back({"LiteralAtEnd_1MiB", literal, literal, literal, false, true, literal, {at_end}});
-    all.push_back({"NumberPatternAbsent_1MiB",
-                   "[0-9]+\\.[0-9]+",
-                   "[0-9]+\\.[0-9]+",
-                   "[0-9]+\\.[0-9]+",
-                   false,
-                   true,
-                   "",
-                   {bench::word_text(mib, true)}});
-    // "zebras" now and then; the word "zebra" itself only near the end.
-    std::string zebras = text;
-    for (std::size_t at = 50000; at + 8 < mib; at += 100000) {
-        zebras.replace(at, 8, " zebras ");
-    }
-    zebras.replace(mib - 200, 7, " zebra ");
-    all.push_back({"WordNearEnd_1MiB",
-                   "\\bzebra\\b",
-                   "\\bzebra\\b",
-                   "\\bzebra\\b",
-                   false,
-                   true,
-                   "",
-                   {zebras}});
-    all.push_back({"AlternationAbsent_1MiB",
-                   "alpha\\|bravo\\|charlie",
-                   "alpha|bravo|charlie",
-                   "alpha|bravo|charlie",
-                   false,
-                   true,
-                   "",
-                   {text}});
-    std::string last_line = text.substr(0, mib - 10) + "\nTotal: 9";
-    all.push_back(
-        {"LineStartLastLine_1MiB", "^Total:", "^Total:", "^Total:", true, true, "", {last_line}});
-    // The only letters followed by a space and themselves are near the end.
-    std::string repeat = bench::word_text(64 << 10, false, true);
-    repeat.replace(repeat.size() - 20, 13, " zebra zebra ");
-    all.push_back({"BackReference_64KiB",
-                   "\\([a-z]+\\) \\1",
-                   "([a-z]+) \\1",
-                   "([a-z]+) \\1",
-                   false,
-                   false,
-                   "",
-                   {repeat}});
-    std::vector<std::string> labels = bench::menu_labels(10000);
-    all.push_back({"MenuKeyName_10000", "\\([a-zA-Z0-9_]+\\)$", "([a-zA-Z0-9_]+)$",
-                   "([a-zA-Z0-9_]+)$", true, true, "", labels});
-    all.push_back({"MenuCtrl_10000", "[Cc][Tt][Rr][Ll][-+]", "[Cc][Tt][Rr][Ll][-+]",
-                   "[Cc][Tt][Rr][Ll][-+]", false, true, "", labels});
     return all;
 }
 
@@ -301,11 +266,63 @@ void register_compile_benchmarks() {
     }
 }
 
+// The reason `engine` is skipped on `w`, null when it runs.
+const std::string* skip_reason(const Workload& w, const std::string& engine) {
+    for (const bench::Skip& skip : w.skips) {
+        if (skip.engine == engine) {
+            return &skip.reason;
+        }
+    }
+    return nullptr;
+}
+
+// Checks one engine's match starts against this engine's and registers its
+// timing. Answers 1 when it disagrees (it is still timed), else 0; an engine
+// that gives up is reported and not timed.
+int check_and_register(const Workload& w, const Engine& e, const Finder& find,
+                       const std::vector<int>& reference) {
+    int disagrees = 0;
+    if (e.name != "memmem") {
+        for (std::size_t i = 0; i < w.subjects.size(); ++i) {
+            int start = find(i);
+            if (start == gave_up) {
+                std::fprintf(stderr, "SKIPPED %s/%s: the engine gave up on subject %zu\n",
+                             w.name.c_str(), e.name.c_str(), i);
+                return 0;
+            }
+            if (start != reference[i]) {
+                std::fprintf(stderr, "DISAGREE %s/%s subject %zu: %d, uiPattern %d\n",
+                             w.name.c_str(), e.name.c_str(), i, start, reference[i]);
+                disagrees = 1;
+                break;
+            }
+        }
+    }
+    std::size_t count = w.subjects.size();
+    bool peak = w.measure_peak && e.name == "uiPattern";
+    const Workload* workload = &w;
+    benchmark::RegisterBenchmark((w.name + "/" + e.name).c_str(), [find, count, peak,
+                                                                   workload](benchmark::State& s) {
+        run(s, find, count);
+        if (peak) {
+            // Untimed: what one match of a pattern that never matched before
+            // adds to the peak resident size (program, automaton, stacks).
+            Finder fresh = ours(*workload);
+            s.counters["peak_KiB"] = static_cast<double>(bench::peak_growth_kib([&] {
+                for (std::size_t i = 0; i < count; ++i) {
+                    benchmark::DoNotOptimize(fresh(i));
+                }
+            }));
+        }
+    })->Unit(benchmark::kMillisecond);
+    return disagrees;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    static std::vector<Workload> all = workloads();
+    static std::vector<Workload> all = bench::workloads();
     int disagreements = 0;
     for (const Workload& w : all) {
         std::vector<int> reference;
@@ -314,26 +331,15 @@ int main(int argc, char** argv) {
             reference.push_back(mine(i));
         }
         for (const Engine& e : engines()) {
-            Finder find = e.prepare(w);
-            if (!find) {
+            if (const std::string* reason = skip_reason(w, e.name)) {
+                std::fprintf(stderr, "SKIPPED %s/%s: %s\n", w.name.c_str(), e.name.c_str(),
+                             reason->c_str());
                 continue;
             }
-            if (e.name != "memmem") {
-                for (std::size_t i = 0; i < w.subjects.size(); ++i) {
-                    int start = find(i);
-                    if (start != reference[i]) {
-                        std::fprintf(stderr, "DISAGREE %s/%s subject %zu: %d, uiPattern %d\n",
-                                     w.name.c_str(), e.name.c_str(), i, start, reference[i]);
-                        ++disagreements;
-                        break;
-                    }
-                }
+            Finder find = e.prepare(w);
+            if (find) {
+                disagreements += check_and_register(w, e, find, reference);
             }
-            std::size_t count = w.subjects.size();
-            benchmark::RegisterBenchmark((w.name + "/" + e.name).c_str(), [find, count](
-                                                                              benchmark::State& s) {
-                run(s, find, count);
-            })->Unit(benchmark::kMillisecond);
         }
     }
     std::fprintf(stderr, "match starts: %s\n",
