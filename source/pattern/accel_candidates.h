@@ -30,8 +30,9 @@ public:
             int best = m_size + 1;
             for (std::size_t i = 0; i < m_accel->literals.size(); ++i) {
                 if (m_next[i] != -1 && m_next[i] < pos) {
-                    m_next[i] = find_literal(reinterpret_cast<const char*>(m_text), m_size, pos,
-                                             m_accel->literals[i]);
+                    m_next[i] = find_literal(
+                        reinterpret_cast<const char*>(m_text), m_size, pos, m_accel->literals[i],
+                        m_accel->translate.empty() ? nullptr : m_accel->translate.data());
                 }
                 if (m_next[i] != -1 && m_next[i] < best) {
                     best = m_next[i];

@@ -275,6 +275,108 @@ int commonness(unsigned char c) {
     return 20;
 }
 
+// The bytes whose translation is t, in `bytes` (at most two); false when
+// there are more.
+bool preimages(const unsigned char* translate, unsigned char t, unsigned char bytes[2]) {
+    int count = 0;
+    for (int c = 0; c < 256; ++c) {
+        if (translate[c] == t) {
+            if (count == 2) {
+                return false;
+            }
+            bytes[count++] = static_cast<unsigned char>(c);
+        }
+    }
+    if (count == 0) {
+        return false;
+    }
+    if (count == 1) {
+        bytes[1] = bytes[0];
+    }
+    return true;
+}
+
+// The literal's two rarest positions (r1 first), judged by its bytes.
+void rarest_two(const unsigned char* lit, int n, int& r1, int& r2) {
+    r1 = 0;
+    for (int i = 1; i < n; ++i) {
+        if (commonness(lit[i]) < commonness(lit[r1])) {
+            r1 = i;
+        }
+    }
+    r2 = r1 == 0 ? 1 : 0;
+    for (int i = 0; i < n; ++i) {
+        if (i != r1 && commonness(lit[i]) < commonness(lit[r2])) {
+            r2 = i;
+        }
+    }
+}
+
+bool equal_translated(const unsigned char* s, const unsigned char* lit, int n,
+                      const unsigned char* translate) {
+    for (int i = 0; i < n; ++i) {
+        if (translate[s[i]] != lit[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// find_literal through a translation table: the two rarest bytes of the
+// literal filter a block of positions at a time. When each has at most two
+// bytes translating to it (a table that folds case), the filter compares
+// bytes, a loop the compiler can vectorise; otherwise it looks bytes up.
+int find_translated(const unsigned char* s, int size, int from, const unsigned char* lit, int n,
+                    const unsigned char* translate) {
+    const int last = size - n; // the last possible start
+    if (n == 1) {
+        for (int at = from; at <= last; ++at) {
+            if (translate[s[at]] == lit[0]) {
+                return at;
+            }
+        }
+        return -1;
+    }
+    int r1 = 0;
+    int r2 = 1;
+    rarest_two(lit, n, r1, r2);
+    unsigned char x[2];
+    unsigned char y[2];
+    const bool pairs = preimages(translate, lit[r1], x) && preimages(translate, lit[r2], y);
+    const int block = 32;
+    int at = from;
+    for (; at + block - 1 <= last; at += block) {
+        const unsigned char* a = s + at + r1;
+        const unsigned char* b = s + at + r2;
+        unsigned char any = 0;
+        if (pairs) {
+            for (int j = 0; j < block; ++j) {
+                any |= static_cast<unsigned char>(((a[j] == x[0]) | (a[j] == x[1])) &
+                                                  ((b[j] == y[0]) | (b[j] == y[1])));
+            }
+        } else {
+            for (int j = 0; j < block; ++j) {
+                any |= static_cast<unsigned char>((translate[a[j]] == lit[r1]) &
+                                                  (translate[b[j]] == lit[r2]));
+            }
+        }
+        if (!any) {
+            continue;
+        }
+        for (int j = 0; j < block; ++j) {
+            if (equal_translated(s + at + j, lit, n, translate)) {
+                return at + j;
+            }
+        }
+    }
+    for (; at <= last; ++at) {
+        if (equal_translated(s + at, lit, n, translate)) {
+            return at;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
@@ -286,8 +388,11 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
     const unsigned char* end = code + buffer.length;
     const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer.translate);
-    if (!translate && !collect_literals(code, end, accel.literals)) {
+    if (!collect_literals(code, end, accel.literals)) {
         accel.literals.clear();
+    }
+    if (translate && !accel.literals.empty()) {
+        accel.translate.assign(translate, translate + 256);
     }
     if (!translate) {
         find_required(code, buffer.length, accel);
@@ -304,10 +409,16 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     }
 }
 
-int find_literal(const char* text, int size, int from, const std::string& literal) {
+int find_literal(const char* text, int size, int from, const std::string& literal,
+                 const unsigned char* translate) {
     int n = static_cast<int>(literal.size());
     if (n == 0) {
         return from <= size ? from : -1;
+    }
+    if (translate) {
+        return find_translated(reinterpret_cast<const unsigned char*>(text), size, from,
+                               reinterpret_cast<const unsigned char*>(literal.data()), n,
+                               translate);
     }
     const char* lit = literal.data();
     if (n == 1) {
@@ -317,19 +428,8 @@ int find_literal(const char* text, int size, int from, const std::string& litera
     // Filter candidate starts by the literal's two rarest bytes, a block of
     // positions at a time (a loop the compiler can vectorise), then compare.
     int r1 = 0;
-    for (int i = 1; i < n; ++i) {
-        if (commonness(static_cast<unsigned char>(lit[i])) <
-            commonness(static_cast<unsigned char>(lit[r1]))) {
-            r1 = i;
-        }
-    }
-    int r2 = r1 == 0 ? 1 : 0;
-    for (int i = 0; i < n; ++i) {
-        if (i != r1 && commonness(static_cast<unsigned char>(lit[i])) <
-                           commonness(static_cast<unsigned char>(lit[r2]))) {
-            r2 = i;
-        }
-    }
+    int r2 = 1;
+    rarest_two(reinterpret_cast<const unsigned char*>(lit), n, r1, r2);
     const unsigned char c1 = static_cast<unsigned char>(lit[r1]);
     const unsigned char c2 = static_cast<unsigned char>(lit[r2]);
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text);

@@ -14,8 +14,11 @@ const std::size_t max_accel_literals = 8;
 
 struct PatternAccel {
     // Literals one of which every match begins with, each the whole first
-    // op_exact of a path (empty when there is no such small set).
+    // op_exact of a path (empty when there is no such small set). Under a
+    // translation table they are compared with the translated subject, and
+    // `translate` holds a copy of the table (empty without one).
     std::vector<std::string> literals;
+    std::vector<unsigned char> translate;
     // The bytes with which a match can begin, and whether one can begin at
     // the subject's end; valid only when `sharp_valid`.
     bool sharp_valid = false;
@@ -61,7 +64,9 @@ inline bool rewritten_since_built(const PatternAccel& accel, const char* code) {
 void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
                  PatternAccel& accel);
 
-// Finds the literal in text[from, size), returning its start or -1.
-int find_literal(const char* text, int size, int from, const std::string& literal);
+// Finds the literal in text[from, size), returning its start or -1; with
+// `translate`, in the subject as translated through that table.
+int find_literal(const char* text, int size, int from, const std::string& literal,
+                 const unsigned char* translate = nullptr);
 
 } // namespace uiutil_internal

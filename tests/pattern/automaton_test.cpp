@@ -196,6 +196,39 @@ TEST(PatternAutomaton, LateStartsAfterLongFailingScans) {
     }
 }
 
+TEST(PatternAutomaton, LiteralsThroughATranslationTableInLongSubjects) {
+    // Literals that every match begins with are looked for in the translated
+    // subject a block of positions at a time: occurrences in mixed case at
+    // every offset around the blocks' edges and at the very end, with a
+    // table that folds case and one that maps several bytes onto one.
+    const char* const patterns[] = {"accelerator", "\\(menu\\|tool\\)bar", "x-ray", "q"};
+    const char* const spellings[] = {"AcCeLeRaToR", "ToOlBaR", "X-RAY", "Q"};
+    std::mt19937 random(11);
+    std::string filler;
+    for (int i = 0; i < 200; ++i) {
+        filler += "abcdefghijklmnop -\n"[random() % 19];
+    }
+    for (int table = 1; table <= 2; ++table) {
+        unsigned char map[256];
+        make_table(table, map);
+        for (std::size_t k = 0; k < sizeof patterns / sizeof patterns[0]; ++k) {
+            for (std::size_t at = 0; at <= filler.size(); at += at < 70 ? 1 : 43) {
+                std::string subject = filler;
+                subject.insert(at, spellings[k]);
+                PatternProbe reference(patterns[k]);
+                PatternProbe engine(patterns[k]);
+                reference.set_translate(map);
+                engine.set_translate(map);
+                expect_same(reference, engine, patterns[k], subject, table);
+                expect_same(reference, engine, patterns[k], filler, table);
+                if (HasFatalFailure()) {
+                    return;
+                }
+            }
+        }
+    }
+}
+
 TEST(PatternAutomaton, NestedRepetitionsFailQuicklyWithTheSameRewrites) {
     const char* const patterns[] = {"\\(a*\\)*b", "\\(\\(a*\\)*\\)*b", "\\(a\\|aa\\)*c"};
     for (const char* text : patterns) {
