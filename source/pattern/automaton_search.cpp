@@ -75,6 +75,7 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
     }
     dfa.begin_scan();
     int d = next_start;
+    m_floor = d;
     int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
     for (;;) {
         bool start = d == next_start;
@@ -90,6 +91,7 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
                 return false;
             }
             d = next_start;
+            m_floor = d; // every start before this one has failed
             state = dfa.empty_state(m_nfa.context_of(text[d - 1]));
             continue;
         }
@@ -178,7 +180,8 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     ++m_seen_search;
     long long budget = 4LL * size + 256;
     TriedPositions tried(buffer, text, size, accel);
-    for (int from = tried.next(); from >= 0; from = tried.next()) {
+    for (int from = track ? tried.next() : tried.resume_at(m_floor); from >= 0;
+         from = tried.next()) {
         if (track) {
             m_scan_reached.assign(loops.size(), 0);
         }

@@ -43,7 +43,8 @@ public:
 private:
     // Scans forward with a match starting at every tried position; answers
     // whether one ends anywhere, and marks in m_reached the loop jumps passed
-    // (when `track`).
+    // (when `track`). m_floor becomes a tried position at or before the
+    // leftmost start of a match: every start before it has failed.
     bool any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                    const unsigned char* text, int size, bool track);
     // Scans forward with a match starting at `from` alone: 1 when one ends,
@@ -73,6 +74,7 @@ private:
     std::vector<Seen> m_seen;
     unsigned m_seen_search = 0;
     int m_seen_flushes = 0;
+    int m_floor = 0;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;

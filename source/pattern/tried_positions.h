@@ -29,6 +29,15 @@ public:
         }
     }
 
+    // Goes on as if next() had just answered `pos`, a position it would
+    // answer at or after the current one; answers pos.
+    int resume_at(int pos) {
+        m_range -= pos - m_pos;
+        m_pos = pos;
+        m_started = true;
+        return pos;
+    }
+
     // The first position, then each following one; -1 when none is left.
     int next() {
         if (m_started) {
