@@ -75,10 +75,12 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
     }
     dfa.begin_scan();
     int d = next_start;
-    m_floor = d;
     int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
     for (;;) {
         bool start = d == next_start;
+        if (start && dfa.is_empty(state)) {
+            m_floor = d; // every start before this one has failed
+        }
         if (d == size) {
             LazyDfa::Edge edge = dfa.finish(state, start);
             if (track) {
@@ -91,7 +93,6 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
                 return false;
             }
             d = next_start;
-            m_floor = d; // every start before this one has failed
             state = dfa.empty_state(m_nfa.context_of(text[d - 1]));
             continue;
         }
