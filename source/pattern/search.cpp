@@ -40,9 +40,12 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             m_automaton = new PatternAutomaton(*buffer, syntaxtable);
         }
         if (m_automaton->usable()) {
-            if (m_accel->has_required && required_checkable(*m_accel, buffer->code) &&
+            // Every match passes through this byte (the literal filter, when
+            // there is one, finds its absence on its own).
+            if (m_accel->has_required && m_accel->literals.empty() &&
+                required_checkable(*m_accel, buffer->code) &&
                 (size == 0 || !std::memchr(text, m_accel->required_byte, size))) {
-                return -1; // every match passes through this byte
+                return -1;
             }
             int found = m_automaton->leftmost(*buffer, m_accel, s, size);
             if (found < 0 ||
