@@ -359,18 +359,14 @@ TEST(DataModule, LargeFilesMapWithoutBeingRead) {
 #else
 
 TEST(DataModule, PipesDevicesAndFoldersAreRefusedAtOnce) {
-    const std::wstring pipe_name =
-        L"\\\\.\\pipe\\uiutil-modules-test-" + std::to_wstring(GetCurrentProcessId());
-    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE,
-                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
-    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
-    const std::string pipe_path = fs::path(pipe_name).string();
+    const test_files::NamedPipe pipe("modules-test", PIPE_ACCESS_INBOUND);
+    ASSERT_TRUE(pipe.made());
+    const std::string pipe_path = pipe.path();
     test_files::ScratchDir scratch;
     for (const std::string& path : {pipe_path, std::string("NUL"), std::string("\\\\.\\NUL"),
                                     scratch.dir("folder.res"), scratch / "missing.res"})
         EXPECT_EQ(load_answer(path), "null") << path;
     EXPECT_EQ(switch_answer(pipe_path), "74 null");
-    CloseHandle(pipe);
     // A real module still loads.
     Libraries libraries;
     EXPECT_EQ(load_answer(libraries.b), "handle");

@@ -14,6 +14,7 @@
 #include <future>
 #include <memory>
 #include <thread>
+#include <windows.h>
 #else
 #include <cerrno>
 #include <csignal>
@@ -167,6 +168,34 @@ inline std::optional<std::string> within(std::chrono::milliseconds deadline,
     return text;
 #endif
 }
+
+#if defined(_WIN32)
+// A named pipe \\.\pipe\uiutil-NAME-PID that nobody connects to, for
+// checking that opening a path never waits on one; closed when it goes.
+// `access` is PIPE_ACCESS_INBOUND or PIPE_ACCESS_OUTBOUND.
+class NamedPipe {
+public:
+    NamedPipe(const std::string& name, DWORD access)
+        : m_name(L"\\\\.\\pipe\\uiutil-" + std::wstring(name.begin(), name.end()) + L"-" +
+                 std::to_wstring(GetCurrentProcessId())),
+          m_pipe(CreateNamedPipeW(m_name.c_str(), access, PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES,
+                                  0, 0, 0, nullptr)) {}
+    ~NamedPipe() {
+        if (made())
+            CloseHandle(m_pipe);
+    }
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
+
+    bool made() const { return m_pipe != INVALID_HANDLE_VALUE; }
+    const std::wstring& wide_path() const { return m_name; }
+    std::string path() const { return std::string(m_name.begin(), m_name.end()); }
+
+private:
+    std::wstring m_name;
+    HANDLE m_pipe;
+};
+#endif
 
 // Sets (null: removes) an environment variable.
 class ScopedEnv {

@@ -194,11 +194,8 @@ TEST_F(Shortcuts, TargetsBeyondAsciiComeBackInTheCodePage) {
 // file larger than any link (1 MiB) is no link file, judged by its size
 // without being read. Each resolution runs with a deadline.
 TEST(ShortcutFiles, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
-    const std::wstring pipe_name =
-        L"\\\\.\\pipe\\uiutil-shortcut-test-" + std::to_wstring(GetCurrentProcessId());
-    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE,
-                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
-    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    const test_files::NamedPipe pipe("shortcut-test", PIPE_ACCESS_OUTBOUND);
+    ASSERT_TRUE(pipe.made());
     const fs::path large = scratch_folder() / "large.lnk";
     {
         const HANDLE file = CreateFileW(large.wstring().c_str(), GENERIC_WRITE, 0, nullptr,
@@ -214,7 +211,7 @@ TEST(ShortcutFiles, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
         std::wstring path;
         long hr;
     } cases[] = {
-        {pipe_name, E_FAIL},
+        {pipe.wide_path(), E_FAIL},
         {L"NUL", E_FAIL},
         {L"\\\\.\\NUL", E_FAIL},
         {scratch_folder().wstring(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)},
@@ -237,7 +234,6 @@ TEST(ShortcutFiles, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
         EXPECT_EQ(answer.value_or("(blocked)"), std::to_string(c.hr) + " ")
             << fs::path(c.path).string();
     }
-    CloseHandle(pipe);
     fs::remove(large);
 }
 

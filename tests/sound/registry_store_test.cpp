@@ -276,13 +276,9 @@ TEST(PlatformSound, MissingFilesDoNotPlay) {
 TEST(PlatformSound, PipesDevicesAndFoldersAreRefusedAtOnce) {
     test_files::ScratchDir scratch;
 #if defined(_WIN32)
-    const std::wstring pipe_name =
-        L"\\\\.\\pipe\\uiutil-sound-test-" + std::to_wstring(GetCurrentProcessId());
-    const HANDLE pipe = CreateNamedPipeW(pipe_name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE,
-                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
-    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
-    const std::string names[] = {std::string(pipe_name.begin(), pipe_name.end()), "NUL",
-                                 scratch.dir("folder.wav")};
+    const test_files::NamedPipe pipe("sound-test", PIPE_ACCESS_INBOUND);
+    ASSERT_TRUE(pipe.made());
+    const std::string names[] = {pipe.path(), "NUL", scratch.dir("folder.wav")};
 #else
     const std::string names[] = {scratch.fifo("pipe.wav"), scratch.link("zero.wav", "/dev/zero"),
                                  scratch.socket("socket.wav"), scratch.dir("folder.wav")};
@@ -296,9 +292,6 @@ TEST(PlatformSound, PipesDevicesAndFoldersAreRefusedAtOnce) {
             EXPECT_EQ(answer.value_or("(blocked)"), "refused") << name << " flags " << flags;
         }
     }
-#if defined(_WIN32)
-    CloseHandle(pipe);
-#endif
 }
 
 } // namespace
