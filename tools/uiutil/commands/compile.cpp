@@ -1,7 +1,7 @@
 // `uiutil compile PATTERN`: the compile result and the program listing;
 // `uiutil compile --dot PATTERN`: the program as a Graphviz graph.
-#include "pattern_listing.h"
-#include "program_dot.h"
+#include "program/pattern_listing.h"
+#include "program/program_dot.h"
 #include "subcommands.h"
 
 #include <cstdio>
