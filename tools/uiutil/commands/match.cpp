@@ -1,5 +1,7 @@
-// `uiutil match PATTERN SUBJECT...`: whether each subject matches, and the
-// registers that are set.
+// `uiutil match [--limit STEPS] PATTERN SUBJECT...`: whether each subject
+// matches, and the registers that are set.
+#include "common/arguments.h"
+#include "program/compile_error.h"
 #include "subcommands.h"
 
 #include <cstdio>
@@ -7,36 +9,81 @@
 
 namespace {
 
-int run(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: uiutil match PATTERN SUBJECT...\n");
-        return 2;
+// The tool's bound on the backtracking work of one match: enough for any
+// pattern that does not nest repetitions, and a fraction of a second's work.
+const long long default_limit = 10000000;
+
+int run(const tool::Arguments& args) {
+    long long limit = default_limit;
+    if (const char* text = args.value("--limit")) {
+        if (!tool::read_number(text, 0, 1000000000000000000LL, limit))
+            return tool::usage_error(args.command(),
+                                     "--limit takes a whole number of steps, 0 for no limit: '" +
+                                         std::string(text) + "'");
     }
-    uiPattern pattern{uiSaveString(argv[1])};
+    const char* text = args.operand(0);
+    uiPattern pattern{uiSaveString(text)};
     if (pattern.error() != uiPatternNoError) {
-        std::printf("compile result: %d \"%s\" (the program is empty)\n",
-                    static_cast<int>(pattern.error()), pattern.error_text());
+        // The library would match everything with the empty program it left.
+        std::fprintf(stderr, "uiutil match: %s",
+                     tool::describe_compile_error(text, pattern).c_str());
+        return tool::exit_usage;
     }
-    int matched = 0;
-    for (int i = 2; i < argc; ++i) {
-        uiSaveString subject(argv[i]);
-        int yes = pattern.match(subject);
-        matched += yes;
-        std::printf("%s: %s\n", tool::visible(argv[i]).c_str(), yes ? "match" : "no match");
+    pattern.set_work_limit(limit);
+    int status = tool::exit_ok;
+    for (std::size_t i = 1; i < args.count(); ++i) {
+        const char* subject = args.operand(i);
+        const int yes = pattern.match(uiSaveString(subject));
+        if (pattern.work_exhausted()) {
+            std::printf("%s: gave up after %lld steps (raise --limit, or --limit 0 for none)\n",
+                        tool::visible(subject).c_str(), limit);
+            status = tool::exit_gave_up;
+            continue;
+        }
+        std::printf("%s: %s\n", tool::visible(subject).c_str(), yes ? "match" : "no match");
+        if (!yes && status == tool::exit_ok)
+            status = tool::exit_not_found;
         for (int r = 0; yes && r < 10; ++r) {
-            if (!pattern.has_register(r)) {
+            if (!pattern.has_register(r))
                 continue;
-            }
             const uiPattern::PatternRegisters& regs = pattern.registers();
-            const uiSaveString& text = pattern.get_register(r);
+            const uiSaveString& register_text = pattern.get_register(r);
             std::printf("  register %d: %d..%d \"%s\"\n", r, regs.start[r], regs.end[r],
-                        text ? tool::visible(text).c_str() : "");
+                        register_text ? tool::visible(register_text).c_str() : "");
         }
     }
-    return matched == argc - 2 ? 0 : 1;
+    return status;
 }
 
-tool::RegisterSubcommand reg({"match", "match PATTERN SUBJECT...",
-                              "match a pattern against subjects and show the registers", run});
+tool::RegisterSubcommand
+    reg({"match",
+         "match [--limit STEPS] PATTERN SUBJECT...",
+         "match a pattern against subjects and show the registers",
+         "Compiles PATTERN (the library's syntax: \\( \\) groups, \\| alternatives, \\1..\\9\n"
+         "back-references; see docs/pattern.md) and searches each SUBJECT for its leftmost\n"
+         "match.\n"
+         "\n"
+         "options:\n"
+         "  --limit STEPS  give up on a subject after STEPS returns of the backtracking\n"
+         "                 matcher to a resume point (default 10000000; 0: no limit). A\n"
+         "                 pattern that nests repetitions, or uses back-references, can\n"
+         "                 otherwise take time exponential in the subject's length.\n"
+         "\n"
+         "output, one block per subject (control characters shown as \\t, \\n, \\xHH):\n"
+         "  SUBJECT: match\n"
+         "    register N: START..END \"TEXT\"   each register set: 0 the whole match,\n"
+         "                                     1..9 the groups; END is one past the last\n"
+         "                                     character\n"
+         "  SUBJECT: no match\n"
+         "  SUBJECT: gave up after STEPS steps\n"
+         "A pattern that does not compile is reported on standard error with the place\n"
+         "it went wrong, and no subject is tried.\n"
+         "\n"
+         "exit codes: 0 every subject matched; 1 some subject did not match; 2 usage, or\n"
+         "the pattern does not compile; 3 the limit was reached on some subject.\n",
+         {{"--limit", "STEPS"}},
+         2,
+         -1,
+         run});
 
 } // namespace

@@ -1,4 +1,7 @@
 // uiutil resolve: the target path of each shortcut (link) file.
+#include "common/arguments.h"
+#include "common/hresult_names.h"
+#include "common/platform_setup.h"
 #include "subcommands.h"
 
 #include <clocale>
@@ -6,10 +9,6 @@
 #include <string>
 #include <uiutil/uiutil.h>
 #include <vector>
-
-#if defined(_WIN32)
-#include <objbase.h>
-#endif
 
 namespace {
 
@@ -22,8 +21,7 @@ std::string shown(const char* path) {
     return path;
 }
 
-// Prints "LINK -> TARGET", "LINK: no file path (S_FALSE)" or
-// "LINK: failed 0xHRESULT"; answers whether the link was read.
+// Prints one line for `link`; answers whether it gave a file path.
 bool resolve_one(const uiShortcutResolver& resolver, const char* link) {
     const int size = ui_LPCSTR_to_TCHAR(link, nullptr, 0);
     std::vector<wchar_t> wide(size > 0 ? static_cast<std::size_t>(size) : 1, L'\0');
@@ -33,39 +31,41 @@ bool resolve_one(const uiShortcutResolver& resolver, const char* link) {
     }
     char target[MAX_PATH];
     const long hr = resolver.get_link_info(nullptr, wide.data(), target);
-    if (hr == S_OK)
-        std::printf("%s -> %s\n", shown(link).c_str(), shown(target).c_str());
-    else if (hr == S_FALSE)
-        std::printf("%s: no file path (S_FALSE)\n", shown(link).c_str());
-    else
-        std::printf("%s: failed 0x%08lX\n", shown(link).c_str(),
-                    static_cast<unsigned long>(hr) & 0xFFFFFFFFul);
-    return SUCCEEDED(hr);
+    const std::string result = tool::describe_link_result(hr, shown(target).c_str());
+    std::printf("%s%s %s\n", shown(link).c_str(), hr == S_OK ? "" : ":", result.c_str());
+    return hr == S_OK;
 }
 
-int run_resolve(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: uiutil resolve LINK...\n");
-        return 2;
-    }
+int run_resolve(const tool::Arguments& args) {
     std::setlocale(LC_CTYPE, ""); // paths in the user's character set
-#if defined(_WIN32)
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-#endif
-    bool all_read = true;
-    {
-        uiShortcutResolver resolver;
-        for (int i = 1; i < argc; ++i)
-            all_read = resolve_one(resolver, argv[i]) && all_read;
-    }
-#if defined(_WIN32)
-    CoUninitialize();
-#endif
-    return all_read ? 0 : 1;
+    const tool::ComSession com;
+    const uiShortcutResolver resolver;
+    bool all_resolved = true;
+    for (const char* link : args.operands())
+        all_resolved = resolve_one(resolver, link) && all_resolved;
+    return all_resolved ? tool::exit_ok : tool::exit_not_found;
 }
 
-tool::RegisterSubcommand reg({"resolve", "resolve LINK...",
-                              "print the target of each shortcut file, or the failure code",
-                              run_resolve});
+tool::RegisterSubcommand
+    reg({"resolve",
+         "resolve LINK...",
+         "print the target of each shortcut file, or why there is none",
+         "Reads each LINK with the library's shortcut resolver: on Windows a shell link\n"
+         "(.lnk) through the shell; elsewhere a symbolic link, a desktop entry\n"
+         "(Type=Link) or a .lnk file, by the library's own reader.\n"
+         "\n"
+         "output, one line per link:\n"
+         "  LINK -> TARGET\n"
+         "  LINK: no file path (S_FALSE: ...)       the link points at a web address or\n"
+         "                                          another item that is not a file\n"
+         "  LINK: failed 0xHRESULT NAME: MEANING    the HRESULT, its name and meaning\n"
+         "The first field is always the link as given; the code stays the third field\n"
+         "of a failure line.\n"
+         "\n"
+         "exit codes: 0 every link gave a file path; 1 some did not; 2 usage.\n",
+         {},
+         1,
+         -1,
+         run_resolve});
 
 } // namespace

@@ -1,138 +1,134 @@
-// Text subcommands: escape sequences, line breaks and value parsing.
+// Text subcommands: escape sequences and line breaks.
 //   uiutil escape TEXT        backslash sequences in TEXT into control characters
 //   uiutil unescape TEXT      control characters in TEXT into backslash sequences
 //   uiutil crlf TEXT          line breaks into carriage return + line feed
 //   uiutil lf TEXT            carriage returns into line feeds
-//   uiutil strip-zeros NUMBER...
-//   uiutil bool WORD...
-//   uiutil name-check WORD...
-// Results are printed with control characters made visible (\t, \n, \r, \\,
-// \xHH), in double quotes. Text is read in the environment's locale.
+// Text is read in the environment's locale. The given text and the result are
+// both shown with control characters made visible, so that the change shows.
+#include "common/arguments.h"
 #include "subcommands.h"
 
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <uiutil/uiutil.h>
 #include <vector>
 
 namespace {
 
-bool one_text_argument(int argc, const char* usage) {
-    if (argc == 2)
-        return true;
-    std::fprintf(stderr, "usage: uiutil %s\n", usage);
-    return false;
+// What the answer of a conversion means: [0] for 0, [1] for 1.
+struct AnswerMeaning {
+    const char* no;
+    const char* yes;
+};
+
+// Prints the given text and the result (or, with --raw, the result's bytes
+// alone), then the answer with its meaning when there is one.
+void show(const tool::Arguments& args, const char* result, const int* answer,
+          const AnswerMeaning& meaning) {
+    if (args.has("--raw")) {
+        std::fwrite(result, 1, std::strlen(result), stdout);
+        return;
+    }
+    std::printf("given:  \"%s\"\n", tool::visible(args.operand(0)).c_str());
+    std::printf("result: \"%s\"\n", tool::visible(result).c_str());
+    if (answer)
+        std::printf("answer: %d (%s)\n", *answer, *answer ? meaning.yes : meaning.no);
 }
 
-void print_text(const char* text) {
-    std::printf("\"%s\"\n", tool::visible(text).c_str());
-}
-
-// Runs one of the buffer-producing conversions and prints its output and
-// answer; a code-page failure is reported on standard error.
+// Runs one of the buffer-producing conversions; a code-page failure is
+// reported on standard error.
 template <typename Convert>
-int run_conversion(int argc, char** argv, const char* usage, Convert convert) {
-    if (!one_text_argument(argc, usage))
-        return 2;
+int run_conversion(const tool::Arguments& args, const AnswerMeaning& meaning, Convert convert) {
     std::setlocale(LC_CTYPE, "");
     try {
         char* out = nullptr;
-        const int answer = convert(argv[1], &out);
-        print_text(out);
-        std::printf("answer: %d\n", answer);
+        const int answer = convert(args.operand(0), &out);
+        show(args, out, &answer, meaning);
         delete[] out;
     } catch (const uiCodePageError& e) {
-        std::fprintf(stderr, "uiutil %s: %s\n", argv[0], e.what());
-        return 1;
+        std::fprintf(stderr, "uiutil %s: %s\n", args.command().name, e.what());
+        return tool::exit_not_found;
     }
-    return 0;
+    return tool::exit_ok;
 }
 
-int run_escape(int argc, char** argv) {
-    if (!one_text_argument(argc, "escape TEXT"))
-        return 2;
+int run_escape(const tool::Arguments& args) {
     std::setlocale(LC_CTYPE, "");
-    std::vector<char> buffer(argv[1], argv[1] + std::string(argv[1]).size() + 1);
+    const char* text = args.operand(0);
+    std::vector<char> buffer(text, text + std::strlen(text) + 1);
     try {
-        print_text(ui_escape_chars(buffer.data()));
+        show(args, ui_escape_chars(buffer.data()), nullptr, {"", ""});
     } catch (const uiCodePageError& e) {
         std::fprintf(stderr, "uiutil escape: %s\n", e.what());
-        return 1;
+        return tool::exit_not_found;
     }
-    return 0;
+    return tool::exit_ok;
 }
 
-int run_unescape(int argc, char** argv) {
-    return run_conversion(argc, argv, "unescape TEXT", [](const char* text, char** out) {
-        return ui_unescape_chars(text, out);
-    });
+int run_unescape(const tool::Arguments& args) {
+    return run_conversion(
+        args, {"the length is unchanged", "the length changed"},
+        [](const char* text, char** out) { return ui_unescape_chars(text, out); });
 }
 
-int run_crlf(int argc, char** argv) {
-    return run_conversion(argc, argv, "crlf TEXT", [](const char* text, char** out) {
-        return ui_expand_NT_escape_chars(text, out, nullptr);
-    });
+int run_crlf(const tool::Arguments& args) {
+    return run_conversion(
+        args, {"no lone line break was lengthened", "a lone line break was lengthened"},
+        [](const char* text, char** out) { return ui_expand_NT_escape_chars(text, out, nullptr); });
 }
 
-int run_lf(int argc, char** argv) {
-    return run_conversion(argc, argv, "lf TEXT", [](const char* text, char** out) {
-        return ui_substitute_NT_return_chars(text, out);
-    });
+int run_lf(const tool::Arguments& args) {
+    return run_conversion(
+        args, {"the text held no carriage return", "the text held a carriage return"},
+        [](const char* text, char** out) { return ui_substitute_NT_return_chars(text, out); });
 }
 
-int run_strip_zeros(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: uiutil strip-zeros NUMBER...\n");
-        return 2;
-    }
-    for (int k = 1; k < argc; ++k) {
-        std::vector<char> number(argv[k], argv[k] + std::string(argv[k]).size() + 1);
-        ui_strip_trailing_zeros(number.data());
-        std::printf("%s -> %s\n", argv[k], number.data());
-    }
-    return 0;
-}
+#define TEXT_OUTPUT_HELP                                                                           \
+    "\n"                                                                                           \
+    "options:\n"                                                                                   \
+    "  --raw  write the result's bytes alone, with no quotes and no line break\n"                  \
+    "\n"                                                                                           \
+    "output: the text as given and the result, each in double quotes with its\n"                   \
+    "backslashes shown as \\\\ and control characters as \\t, \\n, \\r, \\xHH:\n"                  \
+    "  given:  \"TEXT\"\n"                                                                         \
+    "  result: \"TEXT\"\n"
 
-int run_bool(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: uiutil bool WORD...\n");
-        return 2;
-    }
-    for (int k = 1; k < argc; ++k)
-        std::printf("%s -> %d\n", argv[k], ui_evalbool(argv[k]));
-    return 0;
-}
+#define TEXT_EXIT_HELP                                                                             \
+    "\n"                                                                                           \
+    "exit codes: 0 converted; 1 the text is not valid in the locale's character set;\n"            \
+    "2 usage.\n"
 
-int run_name_check(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: uiutil name-check WORD...\n");
-        return 2;
-    }
-    for (int k = 1; k < argc; ++k) {
-        const int valid = ui_name_check(argv[k]);
-        std::printf("%s -> %d (%s)\n", argv[k], valid, valid ? "a name" : "not a name");
-    }
-    return 0;
-}
+const std::vector<tool::Option> raw_option = {{"--raw", nullptr}};
 
-tool::RegisterSubcommand escape_command({"escape", "escape TEXT",
-                                         "read \\n, \\r, \\t in TEXT as control characters",
-                                         run_escape});
-tool::RegisterSubcommand unescape_command({"unescape", "unescape TEXT",
-                                           "write control characters as \\n, \\r, \\t",
-                                           run_unescape});
-tool::RegisterSubcommand crlf_command({"crlf", "crlf TEXT",
-                                       "turn every line break into carriage return + line feed",
-                                       run_crlf});
-tool::RegisterSubcommand lf_command({"lf", "lf TEXT", "turn carriage returns into line feeds",
-                                     run_lf});
-tool::RegisterSubcommand strip_zeros_command({"strip-zeros", "strip-zeros NUMBER...",
-                                              "drop trailing zeros after the decimal separator",
-                                              run_strip_zeros});
-tool::RegisterSubcommand bool_command({"bool", "bool WORD...", "read words as booleans", run_bool});
-tool::RegisterSubcommand name_check_command({"name-check", "name-check WORD...",
-                                             "check words are plain names (letters, digits, _)",
-                                             run_name_check});
+tool::RegisterSubcommand escape_command(
+    {"escape", "escape [--raw] TEXT", "read \\n, \\r, \\t in TEXT as control characters",
+     "Reads the backslash sequences \\n, \\r and \\t of TEXT as line feed, carriage\n"
+     "return and tab; a backslash before any other character is dropped and that\n"
+     "character kept (\\\\ gives one backslash); a trailing backslash is dropped.\n"
+     "In a shell, quote TEXT so that the shell leaves its backslashes alone:\n"
+     "uiutil escape 'a\\tb' shows given \"a\\\\tb\", result \"a\\tb\" (a, tab, "
+     "b).\n" TEXT_OUTPUT_HELP TEXT_EXIT_HELP,
+     raw_option, 1, 1, run_escape});
+tool::RegisterSubcommand unescape_command(
+    {"unescape", "unescape [--raw] TEXT", "write control characters as \\n, \\r, \\t",
+     "Writes the tab, line feed and carriage return of TEXT as \\t, \\n and \\r; a\n"
+     "carriage return + line feed pair gives one \\n; backslashes are not "
+     "doubled.\n" TEXT_OUTPUT_HELP
+     "  answer: 1 (the length changed) | 0 (the length is unchanged)\n" TEXT_EXIT_HELP,
+     raw_option, 1, 1, run_unescape});
+tool::RegisterSubcommand crlf_command(
+    {"crlf", "crlf [--raw] TEXT", "turn every line break into carriage return + line feed",
+     "Turns every line break of TEXT (carriage return, line feed, or a pair of them\n"
+     "in either order) into carriage return + line feed.\n" TEXT_OUTPUT_HELP
+     "  answer: 1 (a lone line break was lengthened) | 0 (none was)\n" TEXT_EXIT_HELP,
+     raw_option, 1, 1, run_crlf});
+tool::RegisterSubcommand
+    lf_command({"lf", "lf [--raw] TEXT", "turn carriage returns into line feeds",
+                "Turns every carriage return of TEXT, alone or followed by a line feed, into\n"
+                "one line feed.\n" TEXT_OUTPUT_HELP
+                "  answer: 1 (the text held a carriage return) | 0 (it held none)\n" TEXT_EXIT_HELP,
+                raw_option, 1, 1, run_lf});
 
 } // namespace

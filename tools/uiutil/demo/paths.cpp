@@ -1,4 +1,5 @@
 // Demo: search path lists and path separators.
+#include "common/scratch_folder.h"
 #include "subcommands.h"
 
 #include <cstdio>
@@ -53,8 +54,8 @@ std::string shown(char* found, const std::string& base) {
 
 void demo_paths() {
     namespace fs = std::filesystem;
-    const fs::path sample = fs::temp_directory_path() / "uiutil-demo-paths";
-    fs::remove_all(sample);
+    const tool::ScratchFolder scratch("uiutil-demo-paths");
+    const fs::path& sample = scratch.path();
     fs::create_directories(sample / "app" / "sounds");
     fs::create_directories(sample / "user" / "sounds");
     std::ofstream(sample / "app" / "sounds" / "ding.wav") << "app";
@@ -97,7 +98,6 @@ void demo_paths() {
     char mixed[] = "C:/Program Files\\App/sounds/";
     std::printf("path_verify(\"C:/Program Files\\\\App/sounds/\") = \"%s\"\n",
                 tool::visible(uiPorting::path_verify(mixed)).c_str());
-    fs::remove_all(sample);
 }
 
 tool::RegisterDemoSection section({70, "Search path lists", demo_paths});

@@ -1,0 +1,118 @@
+// The tool's platform set-up: COM on Windows, shell links, resource library
+// samples.
+#include "platform_setup.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include <fcntl.h>
+#if defined(_WIN32)
+#include <io.h>
+#include <objbase.h>
+#include <shobjidl.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tool {
+
+namespace fs = std::filesystem;
+
+#if defined(_WIN32)
+
+QuietStandardError::QuietStandardError(bool quiet) {
+    const int null_device = quiet ? _open("NUL", _O_WRONLY) : -1;
+    if (null_device < 0)
+        return;
+    std::fflush(stderr);
+    m_saved = _dup(2);
+    _dup2(null_device, 2);
+    _close(null_device);
+}
+
+QuietStandardError::~QuietStandardError() {
+    if (m_saved < 0)
+        return;
+    std::fflush(stderr);
+    _dup2(m_saved, 2);
+    _close(m_saved);
+}
+
+ComSession::ComSession()
+    : m_initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+
+ComSession::~ComSession() {
+    if (m_initialised)
+        CoUninitialize();
+}
+
+bool save_shell_link(const fs::path& link, const fs::path& target) {
+    IShellLinkW* shell_link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&shell_link))))
+        return false;
+    bool saved = false;
+    IPersistFile* file = nullptr;
+    shell_link->SetPath(target.wstring().c_str());
+    if (SUCCEEDED(shell_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        saved = SUCCEEDED(file->Save(link.wstring().c_str(), TRUE));
+        file->Release();
+    }
+    shell_link->Release();
+    return saved;
+}
+
+std::string make_resource_library(const fs::path& folder, const char* name, const char*) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path library = fs::path(self).parent_path() / "uiutil.dll";
+    const fs::path copy = folder / (std::string(name) + ".dll");
+    std::error_code error;
+    fs::copy_file(library, copy, fs::copy_options::overwrite_existing, error);
+    return copy.string();
+}
+
+void free_library(HINSTANCE module) {
+    if (module)
+        FreeLibrary(module);
+}
+
+#else
+
+QuietStandardError::QuietStandardError(bool quiet) {
+    const int null_device = quiet ? open("/dev/null", O_WRONLY) : -1;
+    if (null_device < 0)
+        return;
+    std::fflush(stderr);
+    m_saved = dup(2);
+    dup2(null_device, 2);
+    close(null_device);
+}
+
+QuietStandardError::~QuietStandardError() {
+    if (m_saved < 0)
+        return;
+    std::fflush(stderr);
+    dup2(m_saved, 2);
+    close(m_saved);
+}
+
+ComSession::ComSession() {}
+
+ComSession::~ComSession() {}
+
+bool save_shell_link(const fs::path&, const fs::path&) {
+    return false;
+}
+
+std::string make_resource_library(const fs::path& folder, const char* name, const char* text) {
+    const fs::path file = folder / (std::string(name) + ".res");
+    std::ofstream(file.string()) << text;
+    return file.string();
+}
+
+void free_library(HINSTANCE) {}
+
+#endif
+
+} // namespace tool
