@@ -48,7 +48,8 @@ void print_help(FILE* out) {
                       "exit codes (the same for every subcommand):\n"
                       "  0  done: everything asked for was found, matched or made\n"
                       "  1  done, but something was not found, did not match or failed\n"
-                      "  2  usage: the command line was wrong (unknown option, missing argument)\n"
+                      "  2  usage: the command line was wrong (an unknown option, a missing or\n"
+                      "     malformed argument, a pattern that does not compile)\n"
                       "  3  gave up: a pattern match reached its work limit (see match --help)\n");
 }
 
