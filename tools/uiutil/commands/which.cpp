@@ -1,5 +1,6 @@
 // uiutil which: finds a file along a search path list.
 #include "common/arguments.h"
+#include "common/path_errors.h"
 #include "subcommands.h"
 
 #include <cstdio>
@@ -7,18 +8,6 @@
 #include <uiutil/uiutil.h>
 
 namespace {
-
-// Why the path list refused a directory.
-const char* refusal(uiPathListError error) {
-    switch (error) {
-    case uiPATHINLIST:
-        return "uiPATHINLIST: a directory is already an entry";
-    case uiPATHNOHOME:
-        return "uiPATHNOHOME: a directory begins with ~ and HOME is not set";
-    default:
-        return "the path list's error code";
-    }
-}
 
 int run_which(const tool::Arguments& args) {
     const char* name = args.operand(0);
@@ -31,8 +20,9 @@ int run_which(const tool::Arguments& args) {
     uiPathList list;
     const uiPathListError added = list.add(path);
     if (added != uiPATHOK)
-        std::fprintf(stderr, "uiutil which: not every directory was added (%d, %s)\n",
-                     static_cast<int>(added), refusal(added));
+        std::fprintf(stderr, "uiutil which: not every directory was added (%s%s)\n",
+                     tool::path_error_name(added),
+                     added == uiPATHINLIST ? ": one is already an entry" : "");
     std::unique_ptr<char[]> found;
     if (extension)
         found.reset(reverse ? list.search_reverse(name, extension) : list.search(name, extension));

@@ -10,33 +10,36 @@
 #include <io.h>
 #include <objbase.h>
 #include <shobjidl.h>
+#define UIUTIL_TOOL_NULL_DEVICE "NUL"
 #else
 #include <unistd.h>
+#define UIUTIL_TOOL_NULL_DEVICE "/dev/null"
 #endif
 
 namespace tool {
 
 namespace fs = std::filesystem;
 
-#if defined(_WIN32)
-
+// (The Windows runtime has open, dup, dup2 and close too, in <io.h>.)
 QuietStandardError::QuietStandardError(bool quiet) {
-    const int null_device = quiet ? _open("NUL", _O_WRONLY) : -1;
+    const int null_device = quiet ? open(UIUTIL_TOOL_NULL_DEVICE, O_WRONLY) : -1;
     if (null_device < 0)
         return;
     std::fflush(stderr);
-    m_saved = _dup(2);
-    _dup2(null_device, 2);
-    _close(null_device);
+    m_saved = dup(2);
+    dup2(null_device, 2);
+    close(null_device);
 }
 
 QuietStandardError::~QuietStandardError() {
     if (m_saved < 0)
         return;
     std::fflush(stderr);
-    _dup2(m_saved, 2);
-    _close(m_saved);
+    dup2(m_saved, 2);
+    close(m_saved);
 }
+
+#if defined(_WIN32)
 
 ComSession::ComSession()
     : m_initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
@@ -78,24 +81,6 @@ void free_library(HINSTANCE module) {
 }
 
 #else
-
-QuietStandardError::QuietStandardError(bool quiet) {
-    const int null_device = quiet ? open("/dev/null", O_WRONLY) : -1;
-    if (null_device < 0)
-        return;
-    std::fflush(stderr);
-    m_saved = dup(2);
-    dup2(null_device, 2);
-    close(null_device);
-}
-
-QuietStandardError::~QuietStandardError() {
-    if (m_saved < 0)
-        return;
-    std::fflush(stderr);
-    dup2(m_saved, 2);
-    close(m_saved);
-}
 
 ComSession::ComSession() {}
 
