@@ -89,9 +89,9 @@ bool show_accelerator(const uiAccelerator& accelerator, unsigned int cmd) {
         std::printf("  keypad twin:          none (not a digit key)\n");
     if (records.back().key != 0)
         return true;
-    std::printf("  warning:              no key code: this accelerator will never fire (only\n"
-                "                        one letter or digit, F1..F24 and keypad names such as\n"
-                "                        Key5 or KP_7 give a key code)\n");
+    std::printf("  warning:              no key code: this accelerator will never fire (key\n"
+                "                        names other than one letter or digit, F-names such as\n"
+                "                        F5 and keypad names such as Key5 or KP_7 give 0)\n");
     return false;
 }
 
@@ -152,8 +152,8 @@ tool::RegisterSubcommand
          "                 after the label's last tab or \\t (\"&Open...\\tCtrl+O\"); a\n"
          "                 label with neither holds none (\"E&xit\")\n"
          "  specification  uiAccelerator::set: the whole text is the accelerator\n"
-         "                 (\"Ctrl+O\"); the key name is the last run of letters, digits\n"
-         "                 and _ (so \"E&xit\" would give the key xit)\n"
+         "                 (\"Ctrl+O\"); the key name is the run of letters, digits and _\n"
+         "                 that ends the text (so \"E&xit\" would give the key xit)\n"
          "Without an option, a text with a tab, \\t or & is a label, any other a\n"
          "specification.\n"
          "\n"
@@ -165,8 +165,8 @@ tool::RegisterSubcommand
          "  read as, holds an accelerator (yes | no), modifiers, key, descriptive_text,\n"
          "  platform record (fVirt, key, cmd), keypad twin (a digit key's second record).\n"
          "  warning: no key code ... this accelerator will never fire: the key name has\n"
-         "    no virtual-key code (only one letter or digit, F1..F24 and keypad names\n"
-         "    such as Key5 or KP_7 have one; Home, Del, Esc give key code 0)\n"
+         "    no virtual-key code (key names other than one letter or digit, F-names\n"
+         "    such as F5 and keypad names such as Key5 or KP_7 give 0: Home, Del, Esc)\n"
          "  note: a modifier word the library did not read (\"Ctrl + A\": the modifier\n"
          "    counts only when - or + follows the word directly)\n"
          "\n"
