@@ -78,6 +78,16 @@ if(TARGET uiutil_tool)
   uiutil_tool_case(Match.LimitMustBeANumber RC 2 ERR "--limit takes a whole number"
     ARGS match --limit=many a a)
 
+  # The tab-separated forms for programs.
+  uiutil_tool_case(Match.TabSeparatedForm RC 1
+    OUT "\nab\tmatch\t0..2\t0..1\t1..2\t\t\t\t\t\t\t\r?\nx\tno match\t"
+    ARGS match --format=tsv "\\(a\\)\\(b*\\)" ab x)
+  uiutil_tool_case(Accel.TabSeparatedForm RC 1
+    OUT "\tlabel\tyes\tAlt\tHome\tAlt-Home\t17\t0\t100\t0\tno"
+    ARGS accel --format=tsv "Go\tAlt+Home")
+  uiutil_tool_case(Options.FormatMustBeKnown RC 2 ERR "--format is text or tsv"
+    ARGS match --format=xml a a)
+
   # Codes come with their meaning.
   uiutil_tool_case(Decode.UnknownValueKind RC 1
     OUT "nonsense: 19981201 \\(uiVALTYPE_ERROR: not a value type\\)\r?\nuiTITLE: 1805"

@@ -49,7 +49,7 @@ void print_help(FILE* out) {
                       "  0  done: everything asked for was found, matched or made\n"
                       "  1  done, but something was not found, did not match or failed\n"
                       "  2  usage: the command line was wrong (an unknown option, a missing or\n"
-                      "     malformed argument, a pattern that does not compile)\n"
+                      "     malformed argument, a pattern for match that does not compile)\n"
                       "  3  gave up: a pattern match reached its work limit (see match --help)\n");
 }
 

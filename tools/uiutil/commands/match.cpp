@@ -13,6 +13,41 @@ namespace {
 // pattern that does not nest repetitions, and a fraction of a second's work.
 const long long default_limit = 10000000;
 
+void print_block(const uiPattern& pattern, const char* subject, int yes, bool gave_up,
+                 long long limit) {
+    if (gave_up) {
+        std::printf("%s: gave up after %lld steps (raise --limit, or --limit 0 for none)\n",
+                    tool::visible(subject).c_str(), limit);
+        return;
+    }
+    std::printf("%s: %s\n", tool::visible(subject).c_str(), yes ? "match" : "no match");
+    for (int r = 0; yes && r < 10; ++r) {
+        if (!pattern.has_register(r))
+            continue;
+        const uiPattern::PatternRegisters& regs = pattern.registers();
+        const uiSaveString& register_text = pattern.get_register(r);
+        std::printf("  register %d: %d..%d \"%s\"\n", r, regs.start[r], regs.end[r],
+                    register_text ? tool::visible(register_text).c_str() : "");
+    }
+}
+
+// SUBJECT, match | no match | gave up, then START..END of registers 0 to 9
+// (empty when unset), tab-separated.
+void print_tsv(const uiPattern& pattern, const char* subject, int yes, bool gave_up) {
+    std::printf("%s\t%s", tool::visible(subject).c_str(),
+                gave_up ? "gave up"
+                : yes   ? "match"
+                        : "no match");
+    const uiPattern::PatternRegisters& regs = pattern.registers();
+    for (int r = 0; r < 10; ++r) {
+        if (yes && pattern.has_register(r))
+            std::printf("\t%d..%d", regs.start[r], regs.end[r]);
+        else
+            std::printf("\t");
+    }
+    std::printf("\n");
+}
+
 int run(const tool::Arguments& args) {
     long long limit = default_limit;
     if (const char* text = args.value("--limit")) {
@@ -29,35 +64,32 @@ int run(const tool::Arguments& args) {
                      tool::describe_compile_error(text, pattern).c_str());
         return tool::exit_usage;
     }
+    bool tsv = false;
+    if (!tool::read_format(args, tsv))
+        return tool::usage_error(args.command(), "--format is text or tsv");
+    if (tsv)
+        std::printf("subject\tresult\tr0\tr1\tr2\tr3\tr4\tr5\tr6\tr7\tr8\tr9\n");
     pattern.set_work_limit(limit);
     int status = tool::exit_ok;
     for (std::size_t i = 1; i < args.count(); ++i) {
         const char* subject = args.operand(i);
         const int yes = pattern.match(uiSaveString(subject));
-        if (pattern.work_exhausted()) {
-            std::printf("%s: gave up after %lld steps (raise --limit, or --limit 0 for none)\n",
-                        tool::visible(subject).c_str(), limit);
+        const bool gave_up = pattern.work_exhausted() != 0;
+        if (gave_up)
             status = tool::exit_gave_up;
-            continue;
-        }
-        std::printf("%s: %s\n", tool::visible(subject).c_str(), yes ? "match" : "no match");
-        if (!yes && status == tool::exit_ok)
+        else if (!yes && status == tool::exit_ok)
             status = tool::exit_not_found;
-        for (int r = 0; yes && r < 10; ++r) {
-            if (!pattern.has_register(r))
-                continue;
-            const uiPattern::PatternRegisters& regs = pattern.registers();
-            const uiSaveString& register_text = pattern.get_register(r);
-            std::printf("  register %d: %d..%d \"%s\"\n", r, regs.start[r], regs.end[r],
-                        register_text ? tool::visible(register_text).c_str() : "");
-        }
+        if (tsv)
+            print_tsv(pattern, subject, yes, gave_up);
+        else
+            print_block(pattern, subject, yes, gave_up, limit);
     }
     return status;
 }
 
 tool::RegisterSubcommand
     reg({"match",
-         "match [--limit STEPS] PATTERN SUBJECT...",
+         "match [--limit STEPS] [--format=tsv] PATTERN SUBJECT...",
          "match a pattern against subjects and show the registers",
          "Compiles PATTERN (the library's syntax: \\( \\) groups, \\| alternatives, \\1..\\9\n"
          "back-references; see docs/pattern.md) and searches each SUBJECT for its leftmost\n"
@@ -68,6 +100,9 @@ tool::RegisterSubcommand
          "                 matcher to a resume point (default 10000000; 0: no limit). A\n"
          "                 pattern that nests repetitions, or uses back-references, can\n"
          "                 otherwise take time exponential in the subject's length.\n"
+         "  --format=tsv   a header line, then one line per subject of tab-separated\n"
+         "                 fields: subject, result (match | no match | gave up), and\n"
+         "                 START..END of registers 0 to 9 (empty when unset)\n"
          "\n"
          "output, one block per subject (control characters shown as \\t, \\n, \\xHH):\n"
          "  SUBJECT: match\n"
@@ -81,7 +116,7 @@ tool::RegisterSubcommand
          "\n"
          "exit codes: 0 every subject matched; 1 some subject did not match; 2 usage, or\n"
          "the pattern does not compile; 3 the limit was reached on some subject.\n",
-         {{"--limit", "STEPS"}},
+         {{"--limit", "STEPS"}, {"--format", "text|tsv"}},
          2,
          -1,
          run});

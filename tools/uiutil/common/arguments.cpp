@@ -97,6 +97,12 @@ int usage_error(const Subcommand& command, const std::string& message) {
     return exit_usage;
 }
 
+bool read_format(const Arguments& args, bool& tsv) {
+    const char* format = args.value("--format");
+    tsv = format && std::strcmp(format, "tsv") == 0;
+    return !format || tsv || std::strcmp(format, "text") == 0;
+}
+
 bool read_number(const char* text, long long low, long long high, long long& out) {
     if (!text || !*text || std::isspace(static_cast<unsigned char>(*text)))
         return false;

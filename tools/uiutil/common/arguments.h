@@ -42,6 +42,10 @@ private:
 // on standard error; answers exit_usage.
 int usage_error(const Subcommand& command, const std::string& message);
 
+// The --format option of a subcommand that has one: sets `tsv` for
+// "--format=tsv"; false for a value other than "text" and "tsv".
+bool read_format(const Arguments& args, bool& tsv);
+
 // Reads a whole decimal number in [low, high]; false for anything else.
 bool read_number(const char* text, long long low, long long high, long long& out);
 
