@@ -65,14 +65,14 @@ bool save_shell_link(const fs::path& link, const fs::path& target) {
     return saved;
 }
 
-std::string make_resource_library(const fs::path& folder, const char* name, const char*) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const fs::path library = fs::path(self).parent_path() / "uiutil.dll";
-    const fs::path copy = folder / (std::string(name) + ".dll");
-    std::error_code error;
-    fs::copy_file(library, copy, fs::copy_options::overwrite_existing, error);
-    return copy.string();
+std::string make_resource_library(const fs::path&, int index, const char*, const char*) {
+    wchar_t path[MAX_PATH] = L"";
+    if (index == 0) {
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        return (fs::path(path).parent_path() / "uiutil.dll").string();
+    }
+    GetSystemDirectoryW(path, MAX_PATH);
+    return (fs::path(path) / "kernel32.dll").string();
 }
 
 void free_library(HINSTANCE module) {
@@ -90,7 +90,7 @@ bool save_shell_link(const fs::path&, const fs::path&) {
     return false;
 }
 
-std::string make_resource_library(const fs::path& folder, const char* name, const char* text) {
+std::string make_resource_library(const fs::path& folder, int, const char* name, const char* text) {
     const fs::path file = folder / (std::string(name) + ".res");
     std::ofstream(file.string()) << text;
     return file.string();

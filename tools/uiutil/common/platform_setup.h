@@ -39,14 +39,16 @@ private:
 // shell-link component (inside a ComSession); false where there is none.
 bool save_shell_link(const std::filesystem::path& link, const std::filesystem::path& target);
 
-// Makes a resource library named `name` in `folder` for the resource-module
-// demo: a copy of the library's own DLL on Windows (any module serves as a
-// data file), a small data file holding `text` elsewhere. Answers its path.
-std::string make_resource_library(const std::filesystem::path& folder, const char* name,
+// A resource library for the resource-module demo, answered as its path.
+// On Windows any module serves as a data file: library 0 is the library's own
+// DLL and library 1 the system's kernel32.dll, both loaded already, so nothing
+// is copied and loading them again answers the handle the process holds.
+// Elsewhere a small data file `name`.res holding `text` is made in `folder`.
+std::string make_resource_library(const std::filesystem::path& folder, int index, const char* name,
                                   const char* text);
 
-// Unloads a library that LoadLibraryExU loaded, on Windows (so that its file
-// can be removed); nothing elsewhere, where a data module stays mapped.
+// Gives back a load of LoadLibraryExU, on Windows; nothing elsewhere, where
+// a data module stays mapped.
 void free_library(HINSTANCE module);
 
 } // namespace tool

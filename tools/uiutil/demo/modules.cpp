@@ -27,10 +27,11 @@ void print_report(const char* file, int line, const char* message, void*) {
 }
 
 void demo_modules() {
-    // Two resource libraries (see make_resource_library), removed at the end.
+    // Two resource libraries (see make_resource_library); the folder is
+    // removed at the end.
     const tool::ScratchFolder folder("uiutil-demo-modules");
-    const std::string french = tool::make_resource_library(folder.path(), "french", "Fichier");
-    const std::string german = tool::make_resource_library(folder.path(), "german", "Datei");
+    const std::string french = tool::make_resource_library(folder.path(), 0, "french", "Fichier");
+    const std::string german = tool::make_resource_library(folder.path(), 1, "german", "Datei");
     ut_set_assert_handler(print_report, nullptr);
     // Where programs have no module handle of their own, a stand-in shows
     // the null handle of a failed load apart from the starting one.
