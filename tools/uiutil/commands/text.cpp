@@ -100,6 +100,11 @@ int run_lf(const tool::Arguments& args) {
     "exit codes: 0 converted; 1 the text is not valid in the locale's character set;\n"            \
     "2 usage.\n"
 
+// unescape and lf work on bytes: they cannot fail.
+#define BYTES_EXIT_HELP                                                                            \
+    "\n"                                                                                           \
+    "exit codes: 0 converted; 2 usage.\n"
+
 const std::vector<tool::Option> raw_option = {{"--raw", nullptr}};
 
 tool::RegisterSubcommand escape_command(
@@ -116,7 +121,7 @@ tool::RegisterSubcommand unescape_command(
      "Writes the tab, line feed and carriage return of TEXT as \\t, \\n and \\r; a\n"
      "carriage return + line feed pair gives one \\n; backslashes are not "
      "doubled.\n" TEXT_OUTPUT_HELP
-     "  answer: 1 (the length changed) | 0 (the length is unchanged)\n" TEXT_EXIT_HELP,
+     "  answer: 1 (the length changed) | 0 (the length is unchanged)\n" BYTES_EXIT_HELP,
      raw_option, 1, 1, run_unescape});
 tool::RegisterSubcommand crlf_command(
     {"crlf", "crlf [--raw] TEXT", "turn every line break into carriage return + line feed",
@@ -124,11 +129,11 @@ tool::RegisterSubcommand crlf_command(
      "in either order) into carriage return + line feed.\n" TEXT_OUTPUT_HELP
      "  answer: 1 (a lone line break was lengthened) | 0 (none was)\n" TEXT_EXIT_HELP,
      raw_option, 1, 1, run_crlf});
-tool::RegisterSubcommand
-    lf_command({"lf", "lf [--raw] TEXT", "turn carriage returns into line feeds",
-                "Turns every carriage return of TEXT, alone or followed by a line feed, into\n"
-                "one line feed.\n" TEXT_OUTPUT_HELP
-                "  answer: 1 (the text held a carriage return) | 0 (it held none)\n" TEXT_EXIT_HELP,
-                raw_option, 1, 1, run_lf});
+tool::RegisterSubcommand lf_command(
+    {"lf", "lf [--raw] TEXT", "turn carriage returns into line feeds",
+     "Turns every carriage return of TEXT, alone or followed by a line feed, into\n"
+     "one line feed.\n" TEXT_OUTPUT_HELP
+     "  answer: 1 (the text held a carriage return) | 0 (it held none)\n" BYTES_EXIT_HELP,
+     raw_option, 1, 1, run_lf});
 
 } // namespace
