@@ -12,3 +12,4 @@
 #include <uiutil/platform.h>
 #include <uiutil/strings.h>
 #include <uiutil/support.h>
+#include <uiutil/version.h>

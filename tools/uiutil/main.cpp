@@ -1,9 +1,12 @@
-// uiutil: a command-line window onto the library.
+// uiutil: a command-line window onto the library. Reads the subcommand's
+// options, answers --help and --version, and runs the subcommand.
+#include "common/arguments.h"
 #include "subcommands.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <uiutil/version.h>
 
 namespace tool {
 
@@ -17,80 +20,74 @@ std::vector<DemoSection>& demo_sections() {
     return all;
 }
 
-std::string visible(const char* text) {
-    if (!text)
-        return "(null)";
-    std::string out;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        switch (*p) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            if (*p < 0x20 || *p == 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", *p);
-                out += hex;
-            } else {
-                out += static_cast<char>(*p);
-            }
-        }
-    }
-    return out;
-}
-
 } // namespace tool
 
 namespace {
 
-void print_help() {
-    std::printf("usage: uiutil SUBCOMMAND [ARGUMENTS]\n\nsubcommands:\n");
+void print_help(FILE* out) {
+    std::fprintf(out,
+                 "usage: uiutil SUBCOMMAND [OPTIONS] [ARGUMENTS]\n"
+                 "       uiutil --help | --version\n"
+                 "\n"
+                 "A command-line window onto the uiutil library %s.\n"
+                 "\n"
+                 "subcommands (uiutil SUBCOMMAND --help is the reference of each):\n",
+                 UIUTIL_VERSION);
     std::vector<tool::Subcommand> all = tool::subcommands();
     std::sort(all.begin(), all.end(), [](const tool::Subcommand& a, const tool::Subcommand& b) {
         return std::strcmp(a.name, b.name) < 0;
     });
     for (const tool::Subcommand& s : all)
-        std::printf("  %-44s %s\n", s.usage, s.summary);
-    std::printf("  %-44s %s\n", "--help", "this list");
+        std::fprintf(out, "  %-12s %s\n", s.name, s.summary);
+    std::fprintf(out, "\n"
+                      "options:\n"
+                      "  -h, --help   this text\n"
+                      "  --version    the library version, as \"uiutil VERSION\"\n"
+                      "Every subcommand takes --help, and -- before operands that begin with -.\n"
+                      "\n"
+                      "exit codes (the same for every subcommand):\n"
+                      "  0  done: everything asked for was found, matched or made\n"
+                      "  1  done, but something was not found, did not match or failed\n"
+                      "  2  usage: the command line was wrong (an unknown option, a missing or\n"
+                      "     malformed argument, a pattern for match that does not compile)\n"
+                      "  3  gave up: a pattern match reached its work limit (see match --help)\n");
 }
 
-int run_demo(int, char**) {
-    std::vector<tool::DemoSection> sections = tool::demo_sections();
-    std::stable_sort(
-        sections.begin(), sections.end(),
-        [](const tool::DemoSection& a, const tool::DemoSection& b) { return a.order < b.order; });
-    for (const tool::DemoSection& s : sections) {
-        std::printf("== %s ==\n", s.title);
-        s.run();
-        std::printf("\n");
+const tool::Subcommand* find_subcommand(const char* name) {
+    for (const tool::Subcommand& s : tool::subcommands()) {
+        if (std::strcmp(s.name, name) == 0)
+            return &s;
     }
-    return 0;
+    return nullptr;
 }
-
-tool::RegisterSubcommand demo_command({"demo", "demo",
-                                       "walk through what the library does on built-in samples",
-                                       run_demo});
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        print_help();
-        return argc < 2 ? 2 : 0;
+    if (argc < 2) {
+        print_help(stderr);
+        return tool::exit_usage;
     }
-    for (const tool::Subcommand& s : tool::subcommands()) {
-        if (std::strcmp(s.name, argv[1]) == 0)
-            return s.run(argc - 1, argv + 1);
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        print_help(stdout);
+        return tool::exit_ok;
     }
-    std::fprintf(stderr, "uiutil: unknown subcommand '%s' (see uiutil --help)\n", argv[1]);
-    return 2;
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("uiutil %s\n", UIUTIL_VERSION);
+        return tool::exit_ok;
+    }
+    const tool::Subcommand* command = find_subcommand(argv[1]);
+    if (!command) {
+        std::fprintf(stderr, "uiutil: unknown subcommand '%s' (uiutil --help lists them)\n",
+                     argv[1]);
+        return tool::exit_usage;
+    }
+    const tool::Arguments args(*command, argc - 1, argv + 1);
+    if (args.wants_help()) {
+        std::printf("usage: uiutil %s\n\n%s", command->usage, command->help);
+        return tool::exit_ok;
+    }
+    if (!args.error().empty())
+        return tool::usage_error(*command, args.error());
+    return command->run(args);
 }

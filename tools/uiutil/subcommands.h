@@ -1,5 +1,7 @@
 // Registration of the tool's subcommands and demo sections. Each lives in a
-// file of its own and registers itself with a static Registrar object.
+// file of its own and registers itself with a static Registrar object; main
+// parses a subcommand's options, answers --help from its reference text and
+// reports usage errors before the subcommand runs.
 #pragma once
 
 #include <string>
@@ -7,14 +9,34 @@
 
 namespace tool {
 
-// Runs a subcommand with its own arguments (argv[0] is the subcommand name);
-// returns the process exit code.
-using SubcommandMain = int (*)(int argc, char** argv);
+// The exit codes of every subcommand.
+enum ExitCode {
+    exit_ok = 0,        // done; everything asked for was found or matched
+    exit_not_found = 1, // done; something was not found, did not match, or failed
+    exit_usage = 2,     // the command line was wrong (nothing, or not all, was done)
+    exit_gave_up = 3    // a pattern match reached the work limit
+};
+
+// An option a subcommand accepts besides --help, -h and --. `value` names its
+// argument in messages ("STEPS"); null for an option without one.
+struct Option {
+    const char* name; // "--limit", "-d"
+    const char* value;
+};
+
+class Arguments;
+
+// Runs a subcommand on its parsed arguments; returns the process exit code.
+using SubcommandMain = int (*)(const Arguments& args);
 
 struct Subcommand {
     const char* name;
-    const char* usage;   // e.g. "match PATTERN SUBJECT..."
-    const char* summary; // one line
+    const char* usage;   // e.g. "match [--limit STEPS] PATTERN SUBJECT..."
+    const char* summary; // one line for `uiutil --help`
+    const char* help;    // the reference printed by `uiutil NAME --help`
+    std::vector<Option> options;
+    int min_operands;
+    int max_operands; // -1: no upper bound
     SubcommandMain run;
 };
 

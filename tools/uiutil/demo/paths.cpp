@@ -1,4 +1,6 @@
 // Demo: search path lists and path separators.
+#include "common/path_errors.h"
+#include "common/scratch_folder.h"
 #include "subcommands.h"
 
 #include <cstdio>
@@ -12,36 +14,6 @@
 
 namespace {
 
-const char* error_name(uiPathListError e) {
-    switch (e) {
-    case uiPATHOK:
-        return "uiPATHOK";
-    case uiPATHINLIST:
-        return "uiPATHINLIST";
-    case uiPATHNOTFOUND:
-        return "uiPATHNOTFOUND";
-    case uiPATHNOHOME:
-        return "uiPATHNOHOME";
-    case uiPATHBADINDEX:
-        return "uiPATHBADINDEX";
-    case uiPATHSTATFAILED:
-        return "uiPATHSTATFAILED";
-    case uiPATHNOTFILE:
-        return "uiPATHNOTFILE";
-    case uiPATHISDIRECTORY:
-        return "uiPATHISDIRECTORY";
-    case uiPATHRETRYLIMIT:
-        return "uiPATHRETRYLIMIT";
-    case uiPATHNAMETOOLONG:
-        return "uiPATHNAMETOOLONG";
-    case uiPATHNOPERMISSION:
-        return "uiPATHNOPERMISSION";
-    case uiPATHLINKERROR:
-        return "uiPATHLINKERROR";
-    }
-    return "?";
-}
-
 // A search result, shown relative to the sample folder, then released.
 std::string shown(char* found, const std::string& base) {
     std::unique_ptr<char[]> owned(found);
@@ -53,8 +25,8 @@ std::string shown(char* found, const std::string& base) {
 
 void demo_paths() {
     namespace fs = std::filesystem;
-    const fs::path sample = fs::temp_directory_path() / "uiutil-demo-paths";
-    fs::remove_all(sample);
+    const tool::ScratchFolder scratch("uiutil-demo-paths");
+    const fs::path& sample = scratch.path();
     fs::create_directories(sample / "app" / "sounds");
     fs::create_directories(sample / "user" / "sounds");
     std::ofstream(sample / "app" / "sounds" / "ding.wav") << "app";
@@ -72,8 +44,9 @@ void demo_paths() {
     for (std::size_t at; (at = lines.find(base)) != std::string::npos;)
         lines.replace(at, base.size(), "<sample>");
     std::cout << lines;
-    std::printf("adding the first directory again: %s\n", error_name(list.add(app.c_str())));
-    std::printf("removing \"nowhere\": %s\n", error_name(list.remove("nowhere")));
+    std::printf("adding the first directory again: %s\n",
+                tool::path_error_name(list.add(app.c_str())));
+    std::printf("removing \"nowhere\": %s\n", tool::path_error_name(list.remove("nowhere")));
 
     std::printf("search(\"ding.wav\"):          %s\n",
                 shown(list.search("ding.wav"), base).c_str());
@@ -88,16 +61,15 @@ void demo_paths() {
 
     std::printf("check_access of a file: %s; of its folder with a trailing slash: %s; of a "
                 "missing name: %s\n",
-                error_name(uiPathList::check_access((app + "/ding.wav").c_str())),
-                error_name(uiPathList::check_access((app + "/").c_str())),
-                error_name(uiPathList::check_access((app + "/none.wav").c_str())));
+                tool::path_error_name(uiPathList::check_access((app + "/ding.wav").c_str())),
+                tool::path_error_name(uiPathList::check_access((app + "/").c_str())),
+                tool::path_error_name(uiPathList::check_access((app + "/none.wav").c_str())));
     for (const char* path : {"C:\\Windows", "c:/temp", "/usr/share", "~/sounds", "sounds", "C:x"})
         std::printf("absolute_path(\"%s\") = %d\n", tool::visible(path).c_str(),
                     uiPathList::absolute_path(path));
     char mixed[] = "C:/Program Files\\App/sounds/";
     std::printf("path_verify(\"C:/Program Files\\\\App/sounds/\") = \"%s\"\n",
                 tool::visible(uiPorting::path_verify(mixed)).c_str());
-    fs::remove_all(sample);
 }
 
 tool::RegisterDemoSection section({70, "Search path lists", demo_paths});

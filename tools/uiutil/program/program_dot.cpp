@@ -1,7 +1,9 @@
 // `uiutil compile --dot`: the program as a graph of instructions.
 #include "program_dot.h"
 
+#include "compile_error.h"
 #include "pattern_listing.h"
+#include "program_view.h"
 #include "subcommands.h"
 
 #include <cstdio>
@@ -12,44 +14,21 @@ namespace tool {
 
 namespace {
 
-enum Opcode {
-    exact = 1,
-    jump = 4,
-    push_alternative = 5,
-    pop_jump = 6,
-    loop_jump = 7,
-    dummy_jump = 8,
-    char_set = 10,
-    char_set_not = 11,
-    group_start = 12,
-    group_end = 13,
-    backref = 14
-};
+using uiutil_internal::Instruction;
+using uiutil_internal::ProgramView;
 
-int size_of(const unsigned char* p) {
-    switch (p[0]) {
-    case exact:
-    case char_set:
-    case char_set_not:
-        return 2 + p[1];
-    case jump:
-    case push_alternative:
-    case pop_jump:
-    case loop_jump:
-    case dummy_jump:
-        return 3;
-    case group_start:
-    case group_end:
-    case backref:
-        return 2;
+// The label of a jump's edge to its target.
+const char* jump_label(unsigned char opcode) {
+    switch (opcode) {
+    case uiutil_internal::op_pop_jump:
+        return "pop, jump";
+    case uiutil_internal::op_loop_jump:
+        return "loop";
+    case uiutil_internal::op_dummy_jump:
+        return "empty point, jump";
     default:
-        return 1;
+        return "jump";
     }
-}
-
-int target_of(const unsigned char* code, int at) {
-    const unsigned char* p = code + at;
-    return at + 3 + static_cast<short>(p[1] | (p[2] << 8));
 }
 
 // Text for a double-quoted DOT string.
@@ -93,8 +72,7 @@ std::vector<std::string> listing_lines(const uiPattern::PatternBuffer& buffer) {
 } // namespace
 
 std::string pattern_dot(const uiPattern::PatternBuffer& buffer, const char* title) {
-    const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
-    const int length = buffer.length;
+    const ProgramView program(buffer.code, buffer.length);
     std::vector<std::string> labels = listing_lines(buffer);
     std::ostringstream out;
     out << "digraph program {\n"
@@ -102,38 +80,25 @@ std::string pattern_dot(const uiPattern::PatternBuffer& buffer, const char* titl
         << "  labelloc=t;\n"
         << "  node [shape=box, fontname=\"monospace\", fontsize=11];\n"
         << "  edge [fontname=\"monospace\", fontsize=9];\n";
-    std::vector<int> offsets;
-    for (int at = 0; at < length; at += size_of(code + at)) {
-        offsets.push_back(at);
+    std::size_t line = 0;
+    for (const Instruction in : program) {
+        std::string label = line < labels.size() ? labels[line] : std::to_string(in.offset);
+        ++line;
+        out << "  n" << in.offset << " [label=\"" << quoted(label) << "\"];\n";
     }
-    for (std::size_t i = 0; i < offsets.size(); ++i) {
-        std::string label = i < labels.size() ? labels[i] : std::to_string(offsets[i]);
-        out << "  n" << offsets[i] << " [label=\"" << quoted(label) << "\"];\n";
-    }
-    out << "  n" << length << " [label=\"" << length << "  end (match)\", peripheries=2];\n";
-    for (int at : offsets) {
-        const unsigned char op = code[at];
-        const int next = at + size_of(code + at);
-        switch (op) {
-        case jump:
-        case pop_jump:
-        case loop_jump:
-        case dummy_jump:
-            out << "  n" << at << " -> n" << target_of(code, at) << " [label=\""
-                << (op == jump        ? "jump"
-                    : op == pop_jump  ? "pop, jump"
-                    : op == loop_jump ? "loop"
-                                      : "empty point, jump")
-                << "\"];\n";
-            break;
-        case push_alternative:
-            out << "  n" << at << " -> n" << next << ";\n";
-            out << "  n" << at << " -> n" << target_of(code, at)
+    out << "  n" << program.length() << " [label=\"" << program.length()
+        << "  end (match)\", peripheries=2];\n";
+    for (const Instruction in : program) {
+        const int next = in.offset + in.size;
+        if (in.opcode == uiutil_internal::op_push_alternative) {
+            out << "  n" << in.offset << " -> n" << next << ";\n";
+            out << "  n" << in.offset << " -> n" << in.target
                 << " [style=dashed, label=\"resume\"];\n";
-            break;
-        default:
-            out << "  n" << at << " -> n" << next << ";\n";
-            break;
+        } else if (in.is_jump()) {
+            out << "  n" << in.offset << " -> n" << in.target << " [label=\""
+                << jump_label(in.opcode) << "\"];\n";
+        } else {
+            out << "  n" << in.offset << " -> n" << next << ";\n";
         }
     }
     out << "}\n";
@@ -143,9 +108,9 @@ std::string pattern_dot(const uiPattern::PatternBuffer& buffer, const char* titl
 int compile_dot(const char* pattern) {
     uiPattern compiled{uiSaveString(pattern)};
     if (compiled.error() != uiPatternNoError) {
-        std::fprintf(stderr, "uiutil compile: %s: %s\n", visible(pattern).c_str(),
-                     compiled.error_text());
-        return 1;
+        std::fprintf(stderr, "uiutil compile: %s",
+                     describe_compile_error(pattern, compiled).c_str());
+        return exit_not_found;
     }
     std::fputs(pattern_dot(compiled.buffer(), pattern).c_str(), stdout);
     return 0;

@@ -1,5 +1,5 @@
 // Demo: the pattern engine at work.
-#include "pattern_listing.h"
+#include "program/pattern_listing.h"
 #include "subcommands.h"
 
 #include <cstdio>

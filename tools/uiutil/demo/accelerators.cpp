@@ -1,6 +1,6 @@
 // Demo: a menu's accelerators, from its labels to a platform table that
 // takes the place of the application's old one.
-#include "accel_records.h"
+#include "common/accel_records.h"
 #include "subcommands.h"
 
 #include <cstdio>

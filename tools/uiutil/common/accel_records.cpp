@@ -31,7 +31,7 @@ std::string key_name(WORD key) {
     else if (key >= 112 && key <= 135)
         std::snprintf(text, sizeof text, "VK_F%d", key - 111);
     else if (key == 0)
-        std::snprintf(text, sizeof text, "no known key");
+        std::snprintf(text, sizeof text, "no key code");
     else
         std::snprintf(text, sizeof text, "code %u", static_cast<unsigned>(key));
     return text;

@@ -1,10 +1,10 @@
 // Demo: switching the current resource module, nested, with a foreign change,
 // a library that does not load and one switch too many.
+#include "common/platform_setup.h"
+#include "common/scratch_folder.h"
 #include "subcommands.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,8 +12,6 @@
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::map<HINSTANCE, std::string> g_names;
 
@@ -28,31 +26,12 @@ void print_report(const char* file, int line, const char* message, void*) {
     std::printf("  assertion report: %s(%d): %s\n", file, line, message);
 }
 
-// Two resource libraries: copies of the library's own module on Windows
-// (any module serves as a data file), small data files elsewhere.
-void library_paths(std::string& french, std::string& german) {
-    const fs::path folder = fs::temp_directory_path() / "uiutil_demo_modules";
-    fs::create_directories(folder);
-#if defined(_WIN32)
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const fs::path library = fs::path(self).parent_path() / "uiutil.dll";
-    french = (folder / "french.dll").string();
-    german = (folder / "german.dll").string();
-    std::error_code error;
-    fs::copy_file(library, french, fs::copy_options::overwrite_existing, error);
-    fs::copy_file(library, german, fs::copy_options::overwrite_existing, error);
-#else
-    french = (folder / "french.res").string();
-    german = (folder / "german.res").string();
-    std::ofstream(french) << "Fichier";
-    std::ofstream(german) << "Datei";
-#endif
-}
-
 void demo_modules() {
-    std::string french, german;
-    library_paths(french, german);
+    // Two resource libraries (see make_resource_library); the folder is
+    // removed at the end.
+    const tool::ScratchFolder folder("uiutil-demo-modules");
+    const std::string french = tool::make_resource_library(folder.path(), 0, "french", "Fichier");
+    const std::string german = tool::make_resource_library(folder.path(), 1, "german", "Datei");
     ut_set_assert_handler(print_report, nullptr);
     // Where programs have no module handle of their own, a stand-in shows
     // the null handle of a failed load apart from the starting one.
@@ -61,8 +40,12 @@ void demo_modules() {
     ui_set_resource_handle(start);
     g_names[start] = initial ? "the program's own" : "the program's own (a stand-in)";
     g_names[nullptr] = "null";
-    g_names[LoadLibraryExU(french.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)] = "French";
-    g_names[LoadLibraryExU(german.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)] = "German";
+    const HINSTANCE french_module =
+        LoadLibraryExU(french.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HINSTANCE german_module =
+        LoadLibraryExU(german.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    g_names[french_module] = "French";
+    g_names[german_module] = "German";
     const HINSTANCE other = reinterpret_cast<HINSTANCE>(0x1234);
     g_names[other] = "set by other code";
 
@@ -102,6 +85,9 @@ void demo_modules() {
     show("all ended");
     ui_set_resource_handle(initial);
     ut_set_assert_handler(nullptr, nullptr);
+    tool::free_library(french_module);
+    tool::free_library(german_module);
+    g_names.clear();
 }
 
 tool::RegisterDemoSection section({90, "Resource modules", demo_modules});
