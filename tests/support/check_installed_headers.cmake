@@ -5,7 +5,7 @@
 #   cmake -DBUILD_DIR=<build tree> -DPREFIX=<scratch prefix> -P check_installed_headers.cmake
 set(expected
   accel.h accelerator_tables.h commands.h containers.h export.h load_trace.h misc.h paths.h
-  pattern.h platform.h resource_handle.h service_hooks.h strings.h support.h uiutil.h)
+  pattern.h platform.h resource_handle.h service_hooks.h strings.h support.h uiutil.h version.h)
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
