@@ -51,9 +51,9 @@ inline bool required_checkable(const PatternAccel& accel, const char* code) {
 
 // Whether the matcher has rewritten one of the loop jumps that were pending
 // when the data was built, so that building it again may do better.
-inline bool rewritten_since_built(const PatternAccel& accel, const char* code) {
+inline bool rewritten_since_built(const PatternAccel& accel, const char* code, int length) {
     for (int at : accel.pending_loops) {
-        if (static_cast<unsigned char>(code[at]) != 7) {
+        if (at >= length || static_cast<unsigned char>(code[at]) != 7) {
             return true;
         }
     }
