@@ -8,6 +8,13 @@
 // asynchronously in libcanberra's own threads. libcanberra cannot loop, so a
 // looping sound is started again by a helper thread each time it ends; the
 // thread is created on the first loop request and ends at unload.
+//
+// At unload the sound playing is stopped and the helper thread joined, but
+// the libcanberra context is left to the process's end, and the player's
+// state with it: destroying the context unloads libcanberra's output driver
+// while the driver's own sound threads may still be running its code (a
+// crash at exit, seen under load), and those threads may still report a
+// sound's end to the player.
 #include "platform/internal/sound_player.h"
 
 #include "platform/internal/regular_file.h"
@@ -73,12 +80,13 @@ std::vector<Source> sources_for(const char* sound, DWORD flags) {
 class Player {
 public:
     Player() = default;
-    ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
     BOOL play(const char* sound, DWORD flags);
     BOOL stop();
+    // Stops the sound and joins the helper thread; plays nothing after.
+    void shut_down();
 
 private:
     static std::uint32_t id_of(std::uint64_t generation) {
@@ -106,9 +114,10 @@ private:
     bool m_looping = false;
     bool m_replay_due = false;
     bool m_shutting_down = false;
+    int m_outstanding = 0; // sounds started whose end has not been reported
 };
 
-Player::~Player() {
+void Player::shut_down() {
     {
         std::lock_guard<std::mutex> signal(m_signal_mutex);
         m_shutting_down = true;
@@ -117,8 +126,19 @@ Player::~Player() {
     m_signal.notify_all();
     if (m_loop_thread.joinable())
         m_loop_thread.join();
-    if (m_context)
-        ca_context_destroy(m_context);
+    std::lock_guard<std::mutex> call(m_call_mutex);
+    if (m_context) {
+        std::uint64_t current;
+        {
+            std::lock_guard<std::mutex> signal(m_signal_mutex);
+            current = m_generation;
+        }
+        ca_context_cancel(m_context, id_of(current));
+    }
+    // Waits, a while at most, for libcanberra to report the end of every
+    // sound, so that none calls back into a library that is going away.
+    std::unique_lock<std::mutex> signal(m_signal_mutex);
+    m_signal.wait_for(signal, std::chrono::seconds(1), [this] { return m_outstanding <= 0; });
 }
 
 bool Player::open() {
@@ -169,12 +189,14 @@ int Player::start(const Source& source, std::uint64_t generation) {
         std::lock_guard<std::mutex> signal(m_signal_mutex);
         if (generation == m_generation)
             m_playing = true; // before playing: the callback may come at once
+        ++m_outstanding;
     }
     const int result =
         ca_context_play_full(m_context, id_of(generation), properties, &Player::finished, this);
     ca_proplist_destroy(properties);
     if (result != CA_SUCCESS) {
         std::lock_guard<std::mutex> signal(m_signal_mutex);
+        --m_outstanding; // no end will be reported
         if (generation == m_generation)
             m_playing = false;
     }
@@ -185,8 +207,11 @@ void Player::finished(ca_context*, std::uint32_t id, int error, void* self) {
     Player* player = static_cast<Player*>(self);
     {
         std::lock_guard<std::mutex> signal(player->m_signal_mutex);
-        if (id != id_of(player->m_generation))
+        --player->m_outstanding;
+        if (id != id_of(player->m_generation)) {
+            player->m_signal.notify_all();
             return; // a sound that was replaced or stopped
+        }
         player->m_playing = false;
         if (player->m_looping && error == CA_SUCCESS)
             player->m_replay_due = true;
@@ -236,7 +261,7 @@ BOOL Player::play(const char* sound, DWORD flags) {
     std::uint64_t previous;
     {
         std::lock_guard<std::mutex> signal(m_signal_mutex);
-        if ((flags & SND_NOSTOP) && m_playing)
+        if (m_shutting_down || ((flags & SND_NOSTOP) && m_playing))
             return FALSE;
         previous = m_generation;
     }
@@ -284,9 +309,23 @@ BOOL Player::stop() {
     return TRUE;
 }
 
+// Shuts the player down when the library is unloaded.
+class ShutDownAtUnload {
+public:
+    explicit ShutDownAtUnload(Player& player) : m_player(player) {}
+    ~ShutDownAtUnload() { m_player.shut_down(); }
+    ShutDownAtUnload(const ShutDownAtUnload&) = delete;
+    ShutDownAtUnload& operator=(const ShutDownAtUnload&) = delete;
+
+private:
+    Player& m_player;
+};
+
 Player& player() {
-    static Player the_player;
-    return the_player;
+    // Never destroyed (see the top of this file); reachable to the end.
+    static Player* const the_player = new Player;
+    static const ShutDownAtUnload shut_down(*the_player);
+    return *the_player;
 }
 
 } // namespace
