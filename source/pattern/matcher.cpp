@@ -1,11 +1,15 @@
 // The backtracking matcher and its helpers.
 #include "matcher.h"
+#include "failure_memo.h"
+#include "instruction.h"
 #include "loop_rewrite.h"
 #include "program.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <uiutil/pattern.h>
@@ -28,6 +32,10 @@ struct ResumePoint {
 
     int newest() const { return position + count - 1; }
 };
+
+// The owner of the mark a remembered visit leaves on the failure stack (see
+// failure_memo.h); real points are owned by instruction offsets.
+const int visit_mark = -1;
 
 // The failure stack: 64 points in place, doubling on the heap beyond that.
 class FailureStack {
@@ -59,11 +67,19 @@ public:
     // The number of runs; at(i) is a run, newest last.
     int size() const { return m_size; }
     const ResumePoint& at(int i) const { return m_points[i]; }
-    // Discards the newest point.
-    void drop() {
-        if (m_size > 0 && --m_points[m_size - 1].count == 0) {
+    // Discards the newest point, passing over visit marks; answers how many
+    // marks it passed over.
+    int drop() {
+        int i = m_size - 1;
+        while (i >= 0 && m_points[i].owner == visit_mark) {
+            --i;
+        }
+        int passed = m_size - 1 - i;
+        if (i >= 0 && --m_points[i].count == 0) {
+            std::memmove(m_points + i, m_points + i + 1, sizeof(ResumePoint) * passed);
             --m_size;
         }
+        return passed;
     }
     // Takes the newest point off (count 1).
     ResumePoint pop() {
@@ -161,6 +177,16 @@ public:
     int run(int pos, uiPattern::PatternRegisters* registers);
 
 private:
+    // The interpreter from pc at d; with Memo, failed visits are remembered
+    // (failure_memo.h). The run starts without and changes over once it has
+    // gone back to resume points more often than a run that backtracks only
+    // along the subject would.
+    template <bool Memo> int execute(const unsigned char* pc, int d);
+    bool memo_sound() const;
+    // Drops the newest resume point for an op_pop_jump.
+    template <bool Memo> void drop_point();
+    // Sets register reg (0..9 starts, 10..19 ends).
+    template <bool Memo> void write_register(int reg, int value);
     unsigned char tr(unsigned char c) const { return m_translate ? m_translate[c] : c; }
     bool word(int i) const { return m_word[m_s[i]] != 0; }
     bool backref(int n, int& d) const;
@@ -184,6 +210,11 @@ private:
     FailureStack m_stack;
     int m_start[10] = {};
     int m_finish[10] = {};
+    int m_pos = 0;
+    uiPattern::PatternRegisters* m_registers = nullptr;
+    long long m_resumes = 0;
+    long long m_memo_after = LLONG_MAX;
+    std::unique_ptr<FailureMemo> m_memo;
 };
 
 bool Matcher::backref(int n, int& d) const {
@@ -303,22 +334,58 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
         m_start[i] = unset_register;
         m_finish[i] = unset_register;
     }
-    const unsigned char* pc = m_code;
-    int d = pos;
+    m_pos = pos;
+    m_registers = registers;
+    // A bounded run counts every resume point as documented; it never changes
+    // over.
+    if (!m_budget) {
+        m_memo_after = 64 + 2LL * (m_size - pos);
+    }
+    return execute<false>(m_code, pos);
+}
+
+// Without back-references what follows a consumed character depends on the
+// program, the subject and the position alone.
+bool Matcher::memo_sound() const {
+    int length = static_cast<int>(m_end - m_code);
+    for (int at = 0; at < length; at += decode(m_code, at).size) {
+        if (!fits(m_code, at, length) || m_code[at] == op_backref) {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <bool Memo> void Matcher::drop_point() {
+    int passed = m_stack.drop();
+    if (Memo) {
+        m_memo->dropped_below(passed);
+    }
+}
+
+template <bool Memo> void Matcher::write_register(int reg, int value) {
+    (reg < 10 ? m_start[reg] : m_finish[reg - 10]) = value;
+    if (Memo) {
+        m_memo->wrote(reg, value);
+    }
+}
+
+template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
     for (;;) {
         if (pc >= m_end) {
-            if (registers) {
-                registers->start[0] = pos;
-                registers->end[0] = d;
+            if (m_registers) {
+                m_registers->start[0] = m_pos;
+                m_registers->end[0] = d;
                 for (int i = 1; i < 10; ++i) {
                     bool set = m_start[i] != unset_register && m_finish[i] != unset_register;
-                    registers->start[i] = set ? m_start[i] : unset_register;
-                    registers->end[i] = set ? m_finish[i] : unset_register;
+                    m_registers->start[i] = set ? m_start[i] : unset_register;
+                    m_registers->end[i] = set ? m_finish[i] : unset_register;
                 }
             }
-            return d - pos;
+            return d - m_pos;
         }
         bool ok = true;
+        const int before = d;
         switch (*pc) {
         case op_exact: {
             int n = pc[1];
@@ -344,14 +411,18 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             ok = d == m_size || m_s[d] == newline;
             ++pc;
             break;
-        case op_push_alternative:
-            if (const unsigned char* next = simple_loop(pc, d)) {
+        case op_push_alternative: {
+            // Remembering visits needs a state per character consumed, so
+            // while it can, a loop over one character runs step by step.
+            bool step_by_step = Memo && m_memo->can_open();
+            if (const unsigned char* next = step_by_step ? nullptr : simple_loop(pc, d)) {
                 pc = next;
                 break;
             }
             m_stack.push(jump_target(pc), d, static_cast<int>(pc - m_code));
             pc += 3;
             break;
+        }
         case op_dummy_jump:
             m_stack.push(nullptr, d, static_cast<int>(pc - m_code));
             pc = jump_target(pc);
@@ -366,13 +437,13 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             if (loop && empty_pass(target, d)) {
                 // The pass consumed nothing: another one would do the same.
                 if (*pc == op_pop_jump) {
-                    m_stack.drop();
+                    drop_point<Memo>();
                 }
                 pc += 3;
                 break;
             }
             if (*pc == op_pop_jump) {
-                m_stack.drop();
+                drop_point<Memo>();
             }
             pc = target;
             break;
@@ -390,13 +461,13 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             break;
         case op_group_start:
             if (pc[1] < 10) {
-                m_start[pc[1]] = d;
+                write_register<Memo>(pc[1], d);
             }
             pc += 2;
             break;
         case op_group_end:
             if (pc[1] < 10) {
-                m_finish[pc[1]] = d;
+                write_register<Memo>(10 + pc[1], d);
             }
             pc += 2;
             break;
@@ -442,6 +513,22 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
             ++pc;
             break;
         }
+        if (Memo && ok && d > before) {
+            std::uint64_t key = FailureMemo::key(static_cast<int>(pc - m_code), d);
+            FailedVisit visit;
+            if (m_memo->failed(key, visit)) {
+                for (int i = 0; i < visit.write_count; ++i) {
+                    write_register<Memo>(visit.writes[i].reg, visit.writes[i].value);
+                }
+                for (int i = 0; i < visit.drops; ++i) {
+                    drop_point<Memo>();
+                }
+                ok = false;
+            } else if (m_memo->can_open()) {
+                m_memo->opened(key);
+                m_stack.push(nullptr, d, visit_mark);
+            }
+        }
         if (ok) {
             continue;
         }
@@ -451,6 +538,10 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
                 return -1;
             }
             ResumePoint point = m_stack.pop();
+            if (Memo && point.owner == visit_mark) {
+                m_memo->closed();
+                continue;
+            }
             if (point.resume) {
                 if (m_budget && ++m_budget->used > m_budget->limit) {
                     m_budget->exhausted = true;
@@ -458,6 +549,13 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
                 }
                 pc = point.resume;
                 d = point.position;
+                if (!Memo && ++m_resumes > m_memo_after) {
+                    m_memo_after = LLONG_MAX;
+                    if (memo_sound()) {
+                        m_memo.reset(new FailureMemo);
+                        return execute<true>(pc, d);
+                    }
+                }
                 break;
             }
         }
