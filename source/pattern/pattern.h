@@ -35,11 +35,13 @@
 // Searching: for a program without back-references an automaton finds, in
 // time linear in the subject, whether and where the leftmost match begins,
 // and the backtracking matcher then runs at that position only (see
-// docs/pattern_engines.md). The backtracker alone serves programs with
+// docs/pattern_engines.md). That one run remembers the states that failed
+// once it backtracks heavily, so it too stays polynomial (linear in the
+// subject for a given pattern). The backtracker alone serves programs with
 // back-references and every match() under a work bound; like any
-// backtracking engine it can take time exponential in the subject's length
-// for patterns that nest repetitions of optional parts, such as
-// \(\(a?\)*\)*b, and so can its one run at a known match start.
+// backtracking engine it can then take time exponential in the subject's
+// length for patterns that nest repetitions of optional parts, such as
+// \(\(a?\)*\)*b.
 //
 // Not thread-safe: a pattern rewrites its own program while matching, and the
 // word-character table, the live-pattern count and the result string of
