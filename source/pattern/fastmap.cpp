@@ -1,5 +1,5 @@
 // The fastmap: the bytes with which a match can begin.
-#include "program.h"
+#include "instruction.h"
 
 #include <cstring>
 #include <uiutil/pattern.h>
@@ -13,6 +13,20 @@ namespace {
 // with very many zero-width alternatives) gives up: empty_match 1 makes the
 // search try every position, which is always sound.
 const long max_steps = 1000000;
+
+// Whether the walk goes on past the instruction without marking anything
+// (op_line_end, which marks the newline, is handled before this is asked).
+bool passed_over(const Instruction& in) {
+    switch (in.info().role) {
+    case OpcodeRole::zero_width:
+    case OpcodeRole::group_mark:
+        return true;
+    case OpcodeRole::no_op:
+        return in.opcode >= 15 && in.opcode <= 17;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -28,7 +42,7 @@ void uiPattern::compile_fastmap(PatternBuffer* buffer) {
         return;
     }
     const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer->code);
-    const unsigned char* end = code + buffer->length;
+    const int length = buffer->length;
     const char* word = syntaxtable;
     // Marks a byte tested raw by the matcher, which the search looks up
     // translated; bytes the matcher compares after translation are marked
@@ -36,39 +50,26 @@ void uiPattern::compile_fastmap(PatternBuffer* buffer) {
     auto mark_raw = [&](unsigned c) { fastmap[translate ? translate[c] : c] = 1; };
     auto is_word = [&](unsigned c) { return word ? word[c] != 0 : false; };
 
-    // The pending alternatives grow as needed.
-    std::vector<const unsigned char*> pending;
+    // The pending alternatives, as offsets, grow as needed.
+    std::vector<int> pending;
     pending.reserve(64);
-    const unsigned char* p = code;
+    int at = 0;
     long steps = 0;
     for (;;) {
-        if (++steps > max_steps || p < code || p > end) {
+        // The program's end (an empty match), a path leaving the program or
+        // an instruction cut off by its end: every position is a candidate.
+        if (++steps > max_steps || !fits(code, at, length)) {
             buffer->empty_match = 1;
             return;
         }
-        if (p == end) {
-            buffer->empty_match = 1;
-            return;
-        }
+        const Instruction in = decode(code, at);
         bool path_ends = false;
-        switch (*p) {
+        switch (in.opcode) {
         case op_exact:
-            if (p[1] > 0) {
-                fastmap[p[2]] = 1;
+            if (in.count > 0) {
+                fastmap[in.bytes[0]] = 1;
             }
             path_ends = true;
-            break;
-        case op_line_start:
-        case op_buffer_start:
-        case op_buffer_end:
-        case op_word_start:
-        case op_word_end:
-        case op_word_bound:
-        case op_not_word_bound:
-        case 15:
-        case 16:
-        case 17:
-            ++p;
             break;
         case op_line_end:
             mark_raw(newline);
@@ -80,26 +81,21 @@ void uiPattern::compile_fastmap(PatternBuffer* buffer) {
         case op_jump:
         case op_pop_jump:
         case op_loop_jump:
-        case op_dummy_jump: {
+        case op_dummy_jump:
             buffer->empty_match = 1;
-            const unsigned char* target = jump_target(p);
-            if (read_rel16(p + 1) > 0 || *target != op_push_alternative) {
-                p = target;
+            if (in.displacement > 0 || !fits(code, in.target, length) ||
+                code[in.target] != op_push_alternative) {
+                at = in.target;
             } else {
-                p = jump_target(target); // the loop's exit
-                if (!pending.empty() && pending.back() == p) {
+                at = decode(code, in.target).target; // the loop's exit
+                if (!pending.empty() && pending.back() == at) {
                     pending.pop_back();
                 }
             }
             break;
-        }
         case op_push_alternative:
-            pending.push_back(jump_target(p));
-            p += 3;
-            break;
-        case op_group_start:
-        case op_group_end:
-            p += 2;
+            pending.push_back(in.target);
+            at += in.size;
             break;
         case op_backref:
             buffer->empty_match = 1;
@@ -117,16 +113,9 @@ void uiPattern::compile_fastmap(PatternBuffer* buffer) {
             path_ends = true;
             break;
         case op_char_set:
-            for (unsigned c = 0; c < 8u * p[1]; ++c) {
-                if (set_has(p, c)) {
-                    fastmap[c] = 1;
-                }
-            }
-            path_ends = true;
-            break;
         case op_char_set_not:
             for (unsigned c = 0; c < 256; ++c) {
-                if (!set_has(p, c)) {
+                if (in.set_has(c) == (in.opcode == op_char_set)) {
                     fastmap[c] = 1;
                 }
             }
@@ -135,21 +124,28 @@ void uiPattern::compile_fastmap(PatternBuffer* buffer) {
         case op_word_char:
         case op_not_word_char:
             for (unsigned c = 0; c < 256; ++c) {
-                if (is_word(c) == (*p == op_word_char)) {
+                if (is_word(c) == (in.opcode == op_word_char)) {
                     mark_raw(c);
                 }
             }
             path_ends = true;
             break;
         default:
-            path_ends = true;
+            // Tests of the position, group marks and the reserved codes
+            // 15 to 17 are passed over; code 0 and codes past the table end
+            // the path.
+            if (passed_over(in)) {
+                at += in.size;
+            } else {
+                path_ends = true;
+            }
             break;
         }
         if (path_ends) {
             if (pending.empty()) {
                 return;
             }
-            p = pending.back();
+            at = pending.back();
             pending.pop_back();
         }
     }

@@ -134,9 +134,18 @@ inline Instruction decode(const unsigned char* code, int offset) {
     return in;
 }
 
-// The instructions an attempt can run next after `in`, as offsets. A jump
-// back to a loop may also fall through: the matcher leaves a loop whose pass
-// consumed nothing.
+// Whether `in` jumps back in the program (op_jump, op_pop_jump or
+// op_loop_jump to an earlier offset), the closing jump of a loop as compiled
+// or as rewritten. Such a jump may also fall through: the matcher leaves a
+// loop whose pass consumed nothing. op_dummy_jump, which enters a `+` loop,
+// never falls through.
+inline bool jumps_back(const Instruction& in) {
+    return (in.opcode == op_jump || in.opcode == op_pop_jump || in.opcode == op_loop_jump) &&
+           in.target < in.offset;
+}
+
+// The instructions an attempt can run next after `in`, as offsets: a jump
+// back also falls through (see jumps_back).
 struct Successors {
     int count = 0;
     int offsets[2] = {0, 0};
@@ -149,7 +158,7 @@ inline Successors successors(const Instruction& in) {
     case op_pop_jump:
     case op_loop_jump:
         out.offsets[out.count++] = in.target;
-        if (in.target < in.offset) {
+        if (jumps_back(in)) {
             out.offsets[out.count++] = in.offset + 3;
         }
         break;

@@ -1,7 +1,7 @@
 // Derives the private search acceleration from a compiled program.
 #include "search_accel.h"
 
-#include "program.h"
+#include "program_view.h"
 
 #include <cstring>
 
@@ -11,30 +11,37 @@ namespace {
 
 const std::size_t max_literals = max_accel_literals;
 
+// Whether the walk for literals goes on past the instruction: tests of the
+// position other than op_line_end, and group marks.
+bool passed_before_literal(const Instruction& in) {
+    const OpcodeRole role = in.info().role;
+    return (role == OpcodeRole::zero_width && in.opcode != op_line_end) ||
+           role == OpcodeRole::group_mark;
+}
+
 // Collects the first op_exact of every path from the program's start, through
 // zero-width instructions, alternatives and forward jumps only. False when
-// some path reaches anything else first.
-bool collect_literals(const unsigned char* code, const unsigned char* end,
-                      std::vector<std::string>& literals) {
-    std::vector<char> seen(end - code + 1, 0);
-    std::vector<const unsigned char*> pending{code};
+// some path reaches anything else first, or leaves the program.
+bool collect_literals(const unsigned char* code, int length, std::vector<std::string>& literals) {
+    std::vector<char> seen(length + 1, 0);
+    std::vector<int> pending{0};
     while (!pending.empty()) {
-        const unsigned char* p = pending.back();
+        int at = pending.back();
         pending.pop_back();
         for (;;) {
-            if (p < code || p >= end) {
+            if (!fits(code, at, length)) {
                 return false;
             }
-            if (seen[p - code]) {
+            if (seen[at]) {
                 break;
             }
-            seen[p - code] = 1;
-            unsigned char op = *p;
-            if (op == op_exact) {
-                if (p[1] == 0) {
+            seen[at] = 1;
+            const Instruction in = decode(code, at);
+            if (in.opcode == op_exact) {
+                if (in.count == 0) {
                     return false;
                 }
-                std::string literal(reinterpret_cast<const char*>(p + 2), p[1]);
+                std::string literal(reinterpret_cast<const char*>(in.bytes), in.count);
                 bool known = false;
                 for (const std::string& l : literals) {
                     known = known || l == literal;
@@ -47,15 +54,14 @@ bool collect_literals(const unsigned char* code, const unsigned char* end,
                 }
                 break;
             }
-            if (op == op_push_alternative) {
-                pending.push_back(jump_target(p));
-                p += 3;
-            } else if ((op == op_jump || op == op_dummy_jump) && read_rel16(p + 1) > 0) {
-                p = jump_target(p);
-            } else if (op == op_line_start || op == op_buffer_start || op == op_buffer_end ||
-                       (op >= op_word_start && op <= op_not_word_bound) || op == op_group_start ||
-                       op == op_group_end) {
-                p += instruction_size(p);
+            if (in.opcode == op_push_alternative) {
+                pending.push_back(in.target);
+                at += in.size;
+            } else if ((in.opcode == op_jump || in.opcode == op_dummy_jump) &&
+                       in.displacement > 0) {
+                at = in.target;
+            } else if (passed_before_literal(in)) {
+                at += in.size;
             } else {
                 return false;
             }
@@ -66,13 +72,14 @@ bool collect_literals(const unsigned char* code, const unsigned char* end,
 
 // Builds the set of bytes a match can begin with by walking every path up to
 // its first consuming instruction. False when a path can reach the program's
-// end, a back-reference or an op_loop_jump without consuming.
+// end, a back-reference or an op_loop_jump without consuming, or leaves the
+// program.
 enum class SharpResult { built, gave_up, loop_pending };
 
-SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
-                          const unsigned char* translate, const char* word, PatternAccel& accel) {
-    std::vector<char> seen(end - code + 1, 0);
-    std::vector<const unsigned char*> pending{code};
+SharpResult collect_sharp(const unsigned char* code, int length, const unsigned char* translate,
+                          const char* word, PatternAccel& accel) {
+    std::vector<char> seen(length + 1, 0);
+    std::vector<int> pending{0};
     auto mark_translated = [&](unsigned t) {
         // Every raw byte whose translation is t.
         if (!translate) {
@@ -87,26 +94,24 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
     };
     auto tr = [&](unsigned c) { return translate ? translate[c] : c; };
     while (!pending.empty()) {
-        const unsigned char* p = pending.back();
+        int at = pending.back();
         pending.pop_back();
         for (;;) {
-            if (p < code || p > end) {
+            if (!fits(code, at, length)) {
                 return SharpResult::gave_up;
             }
-            if (p == end) {
-                return SharpResult::gave_up;
-            }
-            if (seen[p - code]) {
+            if (seen[at]) {
                 break;
             }
-            seen[p - code] = 1;
+            seen[at] = 1;
+            const Instruction in = decode(code, at);
             bool consumed = true;
-            switch (*p) {
+            switch (in.opcode) {
             case op_exact:
-                if (p[1] == 0) {
+                if (in.count == 0) {
                     return SharpResult::gave_up;
                 }
-                mark_translated(p[2]);
+                mark_translated(in.bytes[0]);
                 break;
             case op_line_end:
                 accel.sharp[newline] = 1;
@@ -115,22 +120,22 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
             case op_buffer_end:
                 accel.sharp_at_end = true;
                 consumed = false;
-                ++p;
+                at += in.size;
                 break;
             case op_loop_jump:
                 return SharpResult::loop_pending;
             case op_backref:
                 return SharpResult::gave_up;
             case op_push_alternative:
-                pending.push_back(jump_target(p));
+                pending.push_back(in.target);
                 consumed = false;
-                p += 3;
+                at += in.size;
                 break;
             case op_jump:
             case op_pop_jump:
             case op_dummy_jump:
                 consumed = false;
-                p = jump_target(p);
+                at = in.target;
                 break;
             case op_any_char:
                 for (unsigned c = 0; c < 256; ++c) {
@@ -142,7 +147,7 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
             case op_char_set:
             case op_char_set_not:
                 for (unsigned c = 0; c < 256; ++c) {
-                    if (set_has(p, tr(c)) == (*p == op_char_set)) {
+                    if (in.set_has(tr(c)) == (in.opcode == op_char_set)) {
                         accel.sharp[c] = 1;
                     }
                 }
@@ -150,14 +155,14 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
             case op_word_char:
             case op_not_word_char:
                 for (unsigned c = 0; c < 256; ++c) {
-                    if ((word && word[c] != 0) == (*p == op_word_char)) {
+                    if ((word && word[c] != 0) == (in.opcode == op_word_char)) {
                         accel.sharp[c] = 1;
                     }
                 }
                 break;
             default: // zero-width tests, group marks and no-operation codes
                 consumed = false;
-                p += instruction_size(p);
+                at += in.size;
                 break;
             }
             if (consumed) {
@@ -168,37 +173,9 @@ SharpResult collect_sharp(const unsigned char* code, const unsigned char* end,
     return SharpResult::built;
 }
 
-// The instructions an attempt can run next after the one at p, as offsets.
-// A jump back to a loop may also fall through: the pass-consumed-nothing exit.
-int successors(const unsigned char* code, int at, int out[2]) {
-    const unsigned char* p = code + at;
-    switch (*p) {
-    case op_jump:
-    case op_pop_jump:
-    case op_loop_jump: {
-        int target = static_cast<int>(jump_target(p) - code);
-        out[0] = target;
-        if (target < at) {
-            out[1] = at + 3;
-            return 2;
-        }
-        return 1;
-    }
-    case op_dummy_jump:
-        out[0] = static_cast<int>(jump_target(p) - code);
-        return 1;
-    case op_push_alternative:
-        out[0] = at + 3;
-        out[1] = static_cast<int>(jump_target(p) - code);
-        return 2;
-    default:
-        out[0] = at + instruction_size(p);
-        return 1;
-    }
-}
-
 // Whether the program's end can be reached from its start without running
-// the instruction at `avoid`; collects the backward jumps met on the way.
+// the instruction at `avoid`; collects the backward jumps met on the way. An
+// instruction cut off by the program's end counts as reaching it.
 bool end_reachable_without(const unsigned char* code, int length, int avoid,
                            std::vector<int>& loops) {
     std::vector<char> seen(length + 1, 0);
@@ -211,18 +188,17 @@ bool end_reachable_without(const unsigned char* code, int length, int avoid,
             continue;
         }
         seen[at] = 1;
-        if (at == length) {
+        if (at == length || !fits(code, at, length)) {
             reached = true;
             continue;
         }
-        int next[2];
-        int n = successors(code, at, next);
-        unsigned char op = code[at];
-        if ((op == op_jump || op == op_pop_jump || op == op_loop_jump) && next[0] < at) {
+        const Instruction in = decode(code, at);
+        if (jumps_back(in)) {
             loops.push_back(at);
         }
-        for (int i = 0; i < n; ++i) {
-            pending.push_back(next[i]);
+        const Successors next = successors(in);
+        for (int i = 0; i < next.count; ++i) {
+            pending.push_back(next.offsets[i]);
         }
     }
     return reached;
@@ -239,18 +215,20 @@ void find_required(const unsigned char* code, int length, PatternAccel& accel) {
     }
     int best_rank = 1000;
     int candidates = 0;
-    for (int at = 0; at < length && candidates < max_candidates;
-         at += instruction_size(code + at)) {
-        if (code[at] != op_exact || code[at + 1] == 0) {
+    for (const Instruction in : ProgramView(code, length)) {
+        if (candidates == max_candidates) {
+            break;
+        }
+        if (in.opcode != op_exact || in.count == 0 || !fits(code, in.offset, length)) {
             continue;
         }
         ++candidates;
         std::vector<int> loops;
-        if (end_reachable_without(code, length, at, loops)) {
+        if (end_reachable_without(code, length, in.offset, loops)) {
             continue;
         }
-        for (int i = 0; i < code[at + 1]; ++i) {
-            unsigned char c = code[at + 2 + i];
+        for (int i = 0; i < in.count; ++i) {
+            unsigned char c = in.bytes[i];
             if (commonness(c) < best_rank) {
                 best_rank = commonness(c);
                 accel.has_required = true;
@@ -386,9 +364,8 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
         return;
     }
     const unsigned char* code = reinterpret_cast<const unsigned char*>(buffer.code);
-    const unsigned char* end = code + buffer.length;
     const unsigned char* translate = reinterpret_cast<const unsigned char*>(buffer.translate);
-    if (!collect_literals(code, end, accel.literals)) {
+    if (!collect_literals(code, buffer.length, accel.literals)) {
         accel.literals.clear();
     }
     if (translate && !accel.literals.empty()) {
@@ -397,13 +374,13 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     if (!translate) {
         find_required(code, buffer.length, accel);
     }
-    SharpResult sharp = collect_sharp(code, end, translate, word_table, accel);
+    SharpResult sharp = collect_sharp(code, buffer.length, translate, word_table, accel);
     accel.sharp_valid = sharp == SharpResult::built;
     accel.retry_after_rewrites = sharp == SharpResult::loop_pending;
     if (accel.retry_after_rewrites) {
-        for (const unsigned char* p = code; p < end; p += instruction_size(p)) {
-            if (*p == op_loop_jump) {
-                accel.pending_loops.push_back(static_cast<int>(p - code));
+        for (const Instruction in : ProgramView(code, buffer.length)) {
+            if (in.opcode == op_loop_jump) {
+                accel.pending_loops.push_back(in.offset);
             }
         }
     }
