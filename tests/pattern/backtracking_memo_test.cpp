@@ -66,6 +66,18 @@ void make_caseless(unsigned char* table) {
     }
 }
 
+// The two objects hold the same registers and the same program bytes.
+void expect_same_state(const uiPattern& engine, const uiPattern& reference,
+                       const std::string& what) {
+    for (int r = 0; r < 10; ++r) {
+        ASSERT_EQ(engine.registers().start[r], reference.registers().start[r]) << what << r;
+        ASSERT_EQ(engine.registers().end[r], reference.registers().end[r]) << what << r;
+    }
+    ASSERT_EQ(std::string(engine.buffer().code, engine.buffer().length),
+              std::string(reference.buffer().code, reference.buffer().length))
+        << what;
+}
+
 TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrPrograms) {
     static unsigned char caseless[256];
     make_caseless(caseless);
@@ -95,13 +107,10 @@ TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrProgram
             within_deadline(what.c_str(),
                             [&] { found = engine.match(uiSaveString(subject.c_str())); });
             ASSERT_EQ(found, expected) << what;
-            for (int r = 0; r < 10; ++r) {
-                ASSERT_EQ(engine.registers().start[r], reference.registers().start[r]) << what << r;
-                ASSERT_EQ(engine.registers().end[r], reference.registers().end[r]) << what << r;
+            expect_same_state(engine, reference, what);
+            if (HasFatalFailure()) {
+                return;
             }
-            ASSERT_EQ(std::string(engine.buffer().code, engine.buffer().length),
-                      std::string(reference.buffer().code, reference.buffer().length))
-                << what;
             ++compared;
         }
     }
@@ -122,13 +131,7 @@ TEST(BacktrackingMemo, MatchesFoundAfterExponentialDetoursComeQuickly) {
             PatternProbe engine(text);
             ASSERT_EQ(1, reference.match(uiSaveString(subject.c_str()))) << text;
             ASSERT_EQ(1, engine.match(uiSaveString(subject.c_str()))) << text;
-            for (int r = 0; r < 10; ++r) {
-                EXPECT_EQ(engine.registers().start[r], reference.registers().start[r]) << text << r;
-                EXPECT_EQ(engine.registers().end[r], reference.registers().end[r]) << text << r;
-            }
-            EXPECT_EQ(std::string(engine.buffer().code, engine.buffer().length),
-                      std::string(reference.buffer().code, reference.buffer().length))
-                << text;
+            expect_same_state(engine, reference, text);
         }
         PatternProbe engine(text);
         std::string subject = std::string(10000, 'a') + "!";
