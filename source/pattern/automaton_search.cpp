@@ -80,6 +80,9 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
         bool start = d == next_start;
         if (start && dfa.is_empty(state)) {
             m_floor = d; // every start before this one has failed
+            m_floor_alone = true;
+        } else if (start && m_floor_alone) {
+            m_floor_alone = adds_nothing(state, d < size ? text + d : nullptr);
         }
         if (d == size) {
             LazyDfa::Edge edge = dfa.finish(state, start);
@@ -109,6 +112,19 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
         state = edge.next;
         ++d;
     }
+}
+
+bool PatternAutomaton::adds_nothing(int state, const unsigned char* c) {
+    LazyDfa& dfa = *m_dfa;
+    if (!c) {
+        return dfa.finish(state, true).match == dfa.finish(state, false).match;
+    }
+    if (!dfa.has_room(2)) {
+        return false; // building the edges could renumber `state`
+    }
+    const LazyDfa::Edge without = dfa.step(state, false, *c);
+    const LazyDfa::Edge with = dfa.step(state, true, *c);
+    return with.next == without.next && with.match == without.match;
 }
 
 int PatternAutomaton::match_from(const unsigned char* text, int size, int from, bool track,
@@ -169,6 +185,9 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         // loop jumps reachable from its start.
         rewrite_reached(buffer);
         return -1;
+    }
+    if (!track && m_floor_alone) {
+        return m_floor; // the match found came from it
     }
     // The match starts at the first tried position from which a scan of its
     // own finds one, most often the first or one soon after. Such scans run

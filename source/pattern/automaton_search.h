@@ -39,14 +39,25 @@ public:
 
     // The cache's flush count, for tests and benchmarks.
     int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
+    // How often the matcher failed at a start this automaton gave (the
+    // search then falls back to trying every position); zero unless the
+    // engines disagree, for tests.
+    int misses() const { return m_misses; }
+    void note_miss() { ++m_misses; }
 
 private:
     // Scans forward with a match starting at every tried position; answers
     // whether one ends anywhere, and marks in m_reached the loop jumps passed
     // (when `track`). m_floor becomes a tried position at or before the
-    // leftmost start of a match: every start before it has failed.
+    // leftmost start of a match: every start before it has failed. When
+    // m_floor_alone holds as well, every later start the scan added was
+    // one of adds_nothing's, so the match found starts at m_floor.
     bool any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                    const unsigned char* text, int size, bool track);
+    // Whether adding a match start to `state` before reading *c (c null:
+    // at the subject's end) leaves the states and the match the same: then
+    // every path from that start is one from an earlier start as well.
+    bool adds_nothing(int state, const unsigned char* c);
     // Scans forward with a match starting at `from` alone: 1 when one ends,
     // 0 when none can, -1 when `budget` (bytes to read, counted down) ran out
     // first. Marks in m_scan_reached the loop jumps passed (when `track`).
@@ -56,6 +67,7 @@ private:
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
 
     bool m_usable = false;
+    int m_misses = 0;
     ProgramNfa m_nfa;
     std::unique_ptr<LazyDfa> m_dfa;
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
@@ -75,6 +87,7 @@ private:
     unsigned m_seen_search = 0;
     int m_seen_flushes = 0;
     int m_floor = 0;
+    bool m_floor_alone = false;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;

@@ -15,7 +15,12 @@ std::size_t LazyDfa::Hash::operator()(const std::vector<int>& key) const {
 }
 
 LazyDfa::LazyDfa(const ProgramNfa& nfa, std::size_t memory_limit)
-    : m_nfa(nfa), m_closure(nfa), m_limit(memory_limit), m_stride(2 * nfa.class_count() + 2) {}
+    : m_nfa(nfa), m_closure(nfa), m_limit(memory_limit), m_stride(2 * nfa.class_count() + 2),
+      m_state_cost_bound(state_cost(nfa.states().size() + 1)) {}
+
+std::size_t LazyDfa::state_cost(std::size_t key_size) const {
+    return 2 * (key_size * sizeof(int) + 64) + m_stride * sizeof(Edge);
+}
 
 int LazyDfa::empty_state(int prev) {
     int& known = m_empty[prev];
@@ -44,7 +49,7 @@ int LazyDfa::intern(std::vector<int>& key) {
     if (found != m_index.end()) {
         return found->second;
     }
-    std::size_t cost = 2 * (key.size() * sizeof(int) + 64) + m_stride * sizeof(Edge);
+    std::size_t cost = state_cost(key.size());
     if (m_used + cost > m_limit && !m_sets.empty()) {
         flush();
     }

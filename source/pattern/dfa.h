@@ -43,6 +43,11 @@ public:
     }
     // The closure at the subject's end.
     Edge finish(int state, bool start);
+    // Whether `states` more states fit in the cache without emptying it, so
+    // that the state numbers in hand stay valid meanwhile.
+    bool has_room(int states) const {
+        return m_used + static_cast<std::size_t>(states) * m_state_cost_bound <= m_limit;
+    }
     // Starts a scan that gathers the loop jumps its transitions pass.
     void begin_scan() { ++m_scan; }
     // Marks in `reached` (by loop-jump index) the loops of an edge, once per
@@ -67,6 +72,7 @@ private:
     bool close(int state, bool start, int next, int& loops);
     Edge build_step(int state, bool start, unsigned char c);
     int intern(std::vector<int>& key);
+    std::size_t state_cost(std::size_t key_size) const;
     int intern_loops();
     void flush();
     Edge& slot(int state, int column) { return m_edges[state * m_stride + column]; }
@@ -76,6 +82,7 @@ private:
     std::size_t m_limit;
     std::size_t m_used = 0;
     int m_stride;
+    std::size_t m_state_cost_bound; // what interning the largest possible state costs
     int m_flushes = 0;
     // Per state: key = [prev context, program states...], and its edges:
     // 2 * classes columns (without and with the start), then two for finish.

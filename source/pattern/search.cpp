@@ -55,6 +55,7 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             }
             // Not reached while the engines agree; the backtracking search
             // below repeats the runs before `found` without a new trace.
+            m_automaton->note_miss();
         }
     }
     // The backtracking search: the matcher at each tried position in turn.

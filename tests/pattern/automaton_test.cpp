@@ -108,6 +108,7 @@ void expect_same(PatternProbe& reference, PatternProbe& engine, const std::strin
         ASSERT_EQ(engine.registers().end[i], expected.registers.end[i]) << what << " reg " << i;
     }
     ASSERT_EQ(engine.program(), reference.program()) << what;
+    ASSERT_EQ(engine.automaton_misses(), 0) << what;
 }
 
 TEST(PatternAutomaton, AgreesWithTheBacktrackingSearchOnResultsRegistersAndPrograms) {
