@@ -21,8 +21,7 @@
 // reach it without widening the installed interface.
 using AutomatonMember = uiutil_internal::PatternAutomaton* uiPattern::*;
 AutomatonMember automaton_member();
-template <AutomatonMember Member>
-struct AutomatonAccess {
+template <AutomatonMember Member> struct AutomatonAccess {
     friend AutomatonMember automaton_member() { return Member; }
 };
 template struct AutomatonAccess<&uiPattern::m_automaton>;
