@@ -12,19 +12,8 @@
 #include <thread>
 #include <uiutil/pattern.h>
 
-#include "automaton_search.h"
 #include "common/deadline.h"
 #include <vector>
-
-// The automaton a pattern keeps is private to uiPattern: naming the member
-// in an explicit instantiation is the one place the language lets a test
-// reach it without widening the installed interface.
-using AutomatonMember = uiutil_internal::PatternAutomaton* uiPattern::*;
-AutomatonMember automaton_member();
-template <AutomatonMember Member> struct AutomatonAccess {
-    friend AutomatonMember automaton_member() { return Member; }
-};
-template struct AutomatonAccess<&uiPattern::m_automaton>;
 
 class PatternProbe : public uiPattern {
 public:
@@ -50,11 +39,6 @@ public:
     const uiSaveString& subject() const { return m_subject; }
     int reserved() const { return m_reserved; }
     static const char* word_table() { return syntaxtable; }
-    // Starts the automaton gave at which the matcher then failed.
-    int automaton_misses() const {
-        const uiutil_internal::PatternAutomaton* automaton = this->*automaton_member();
-        return automaton ? automaton->misses() : 0;
-    }
     // Bytes marked in the fastmap, as a string of the printable ones.
     std::string fastmap_text() {
         compile_fastmap(&m_buffer);
