@@ -29,6 +29,22 @@ void add_pathological(std::vector<Workload>& all) {
         nested.skips = {{"std_regex", "exponential in the a's (9 s for 17 of them)"}};
         all.push_back(nested);
     }
+    // The same repetition as the first branch, and a second branch that
+    // matches: the match is found only after the first branch has failed
+    // at the first position, every split of the a's tried (a peer that
+    // gives up at its own bound is reported, not timed).
+    for (int count : {25, 10000}) {
+        Workload detour{"NestedStarThenA_" + std::to_string(count),
+                        "\\(a*\\)*b\\|a",
+                        "(a*)*b|a",
+                        "(a*)*b|a",
+                        false,
+                        true,
+                        "",
+                        {std::string(static_cast<std::size_t>(count), 'a') + "!"}};
+        detour.skips = {{"std_regex", "exponential in the a's, as above"}};
+        all.push_back(detour);
+    }
     // Word text without an x: every line is a long run for .* to give back.
     std::string no_x = word_text(16 * mib);
     std::replace(no_x.begin(), no_x.end(), 'x', 'y');

@@ -80,8 +80,9 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
         bool start = d == next_start;
         if (start && dfa.is_empty(state)) {
             m_floor = d; // every start before this one has failed
-            m_floor_alone = true;
+            m_floor_alone = m_check_alone;
         } else if (start && m_floor_alone) {
+            ++m_alone_checks;
             m_floor_alone = adds_nothing(state, d < size ? text + d : nullptr);
         }
         if (d == size) {
@@ -180,13 +181,24 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
     m_reached.assign(track ? loops.size() : 0, 0);
+    // Checking that a later start adds nothing costs two table lookups; a
+    // win saves a scan, which costs as much as a few checks. A pattern for
+    // which checks rarely win (one that starts at every character of a
+    // word, say) stops paying for them, and tries again now and then.
+    if (m_alone_checks > (1u << 16)) {
+        m_alone_checks >>= 1; // recent searches count most
+        m_alone_wins >>= 1;
+    }
+    const bool worth = m_alone_checks < 256 || 4 * m_alone_wins >= m_alone_checks;
+    m_check_alone = !track && (worth || (++m_alone_skipped & 1023) == 0);
     if (!any_match(buffer, accel, text, size, track)) {
         // Every tried position fails: each failing run has run exactly the
         // loop jumps reachable from its start.
         rewrite_reached(buffer);
         return -1;
     }
-    if (!track && m_floor_alone) {
+    if (m_check_alone && m_floor_alone) {
+        ++m_alone_wins;
         return m_floor; // the match found came from it
     }
     // The match starts at the first tried position from which a scan of its

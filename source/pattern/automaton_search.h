@@ -50,8 +50,9 @@ private:
     // whether one ends anywhere, and marks in m_reached the loop jumps passed
     // (when `track`). m_floor becomes a tried position at or before the
     // leftmost start of a match: every start before it has failed. When
-    // m_floor_alone holds as well, every later start the scan added was
-    // one of adds_nothing's, so the match found starts at m_floor.
+    // m_floor_alone holds as well (kept only while m_check_alone), every
+    // later start the scan added was one of adds_nothing's, so the match
+    // found starts at m_floor.
     bool any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                    const unsigned char* text, int size, bool track);
     // Whether adding a match start to `state` before reading *c (c null:
@@ -88,6 +89,12 @@ private:
     int m_seen_flushes = 0;
     int m_floor = 0;
     bool m_floor_alone = false;
+    bool m_check_alone = false; // whether any_match keeps m_floor_alone
+    // What the checks of m_floor_alone have cost and won, and the searches
+    // made without them.
+    unsigned m_alone_checks = 0;
+    unsigned m_alone_wins = 0;
+    unsigned m_alone_skipped = 0;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;
