@@ -33,6 +33,14 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
     }
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
     if (!budget && syntaxtable) {
+        // Every match passes through this byte (the literal filter, when
+        // there is one, finds its absence on its own). Without it no
+        // matcher would run at any position, so no engine need look.
+        if (m_accel->has_required && m_accel->literals.empty() &&
+            required_checkable(*m_accel, buffer->code) &&
+            (size == 0 || !std::memchr(text, m_accel->required_byte, size))) {
+            return -1;
+        }
         if (m_automaton && !m_automaton->describes(*buffer, syntaxtable)) {
             delete m_automaton;
             m_automaton = nullptr;
@@ -41,13 +49,6 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             m_automaton = new PatternAutomaton(*buffer, syntaxtable);
         }
         if (m_automaton->usable()) {
-            // Every match passes through this byte (the literal filter, when
-            // there is one, finds its absence on its own).
-            if (m_accel->has_required && m_accel->literals.empty() &&
-                required_checkable(*m_accel, buffer->code) &&
-                (size == 0 || !std::memchr(text, m_accel->required_byte, size))) {
-                return -1;
-            }
             int found = m_automaton->leftmost(*buffer, m_accel, s, size);
             if (found < 0 ||
                 run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr) >= 0) {
