@@ -9,11 +9,14 @@
 // the automaton answers. After every subject both must agree on the result,
 // all twenty registers and every program byte, so the automaton's leftmost
 // start and its account of the loop jumps the failing runs would have
-// rewritten are checked together.
+// rewritten are checked together. The matcher must also never have failed
+// at a start the automaton gave (the search would hide such a fault by
+// falling back to the backtracking search).
 //
 // The backtracking search can take exponential time: an input whose
 // reference gives up at the bound is reported as slow, and the rest of its
 // subjects are skipped (the two programs may then differ).
+#include "automaton_misses.h"
 #include "fuzz_support.h"
 #include "pattern_registers.h"
 
@@ -77,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::check(a.length == b.length &&
                         std::memcmp(a.code, b.code, static_cast<size_t>(a.length)) == 0,
                     "program bytes differ", context);
+        fuzz::check(automaton_misses(engine) == 0, "the matcher failed at the automaton's start",
+                    context);
     }
     return 0;
 }

@@ -3,30 +3,13 @@
 // object, match() on a second object of the same pattern; after every
 // subject of a sequence both must agree on the result, all twenty registers
 // and every program byte (the loop-jump rewrites).
-#include "automaton_search.h"
+#include "automaton_misses.h"
 #include "pattern_probe.h"
 #include "reference_search.h"
 
 #include <random>
 
 namespace {
-
-// The automaton a pattern keeps is private to uiPattern: naming the member
-// in an explicit instantiation is the one place the language lets a test
-// reach it without widening the installed interface.
-using AutomatonMember = uiutil_internal::PatternAutomaton* uiPattern::*;
-AutomatonMember automaton_member();
-
-template <AutomatonMember Member> struct AutomatonAccess {
-    friend AutomatonMember automaton_member() { return Member; }
-};
-template struct AutomatonAccess<&uiPattern::m_automaton>;
-
-// Starts the automaton gave at which the matcher then failed.
-int automaton_misses(const uiPattern& pattern) {
-    const uiutil_internal::PatternAutomaton* automaton = pattern.*automaton_member();
-    return automaton ? automaton->misses() : 0;
-}
 
 // Patterns over every operator, and subjects over a small alphabet with
 // newlines and word and non-word characters.
