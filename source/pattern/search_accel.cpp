@@ -1,6 +1,7 @@
 // Derives the private search acceleration from a compiled program.
 #include "search_accel.h"
 
+#include "byte_pair_scan.h"
 #include "program_view.h"
 
 #include <cstring>
@@ -300,43 +301,38 @@ bool equal_translated(const unsigned char* s, const unsigned char* lit, int n,
     return true;
 }
 
-// find_literal through a translation table: the two rarest bytes of the
-// literal filter a block of positions at a time. When each has at most two
-// bytes translating to it (a table that folds case), the filter compares
-// bytes, a loop the compiler can vectorise; otherwise it looks bytes up.
+// find_literal through a translation table. When each of the literal's two
+// rarest bytes has at most two bytes translating to it (a table that folds
+// case), the byte-pair filter finds the candidates; otherwise a block of
+// starts at a time is filtered by looking the two bytes up.
 int find_translated(const unsigned char* s, int size, int from, const unsigned char* lit, int n,
                     const unsigned char* translate) {
     const int last = size - n; // the last possible start
-    if (n == 1) {
-        for (int at = from; at <= last; ++at) {
-            if (translate[s[at]] == lit[0]) {
-                return at;
+    int r1 = 0;
+    int r2 = 0;
+    if (n > 1) {
+        rarest_two(lit, n, r1, r2);
+    }
+    BytePairFilter filter{r1, r2, {0, 0}, {0, 0}};
+    if (preimages(translate, lit[r1], filter.x) && preimages(translate, lit[r2], filter.y)) {
+        for (int at = from; at <= last;) {
+            const int start = byte_pair_scan(s, at, last, filter);
+            if (start < 0 || equal_translated(s + start, lit, n, translate)) {
+                return start;
             }
+            at = start + 1;
         }
         return -1;
     }
-    int r1 = 0;
-    int r2 = 1;
-    rarest_two(lit, n, r1, r2);
-    unsigned char x[2];
-    unsigned char y[2];
-    const bool pairs = preimages(translate, lit[r1], x) && preimages(translate, lit[r2], y);
     const int block = 32;
     int at = from;
     for (; at + block - 1 <= last; at += block) {
         const unsigned char* a = s + at + r1;
         const unsigned char* b = s + at + r2;
         unsigned char any = 0;
-        if (pairs) {
-            for (int j = 0; j < block; ++j) {
-                any |= static_cast<unsigned char>(((a[j] == x[0]) | (a[j] == x[1])) &
-                                                  ((b[j] == y[0]) | (b[j] == y[1])));
-            }
-        } else {
-            for (int j = 0; j < block; ++j) {
-                any |= static_cast<unsigned char>((translate[a[j]] == lit[r1]) &
-                                                  (translate[b[j]] == lit[r2]));
-            }
+        for (int j = 0; j < block; ++j) {
+            any |= static_cast<unsigned char>((translate[a[j]] == lit[r1]) &
+                                              (translate[b[j]] == lit[r2]));
         }
         if (!any) {
             continue;
@@ -402,8 +398,8 @@ int find_literal(const char* text, int size, int from, const std::string& litera
         const void* hit = from < size ? std::memchr(text + from, lit[0], size - from) : nullptr;
         return hit ? static_cast<int>(static_cast<const char*>(hit) - text) : -1;
     }
-    // Filter candidate starts by the literal's two rarest bytes, a block of
-    // positions at a time (a loop the compiler can vectorise), then compare.
+    // Candidate starts are those with the literal's two rarest bytes in
+    // place; the whole literal is compared at each.
     int r1 = 0;
     int r2 = 1;
     rarest_two(reinterpret_cast<const unsigned char*>(lit), n, r1, r2);
@@ -411,10 +407,9 @@ int find_literal(const char* text, int size, int from, const std::string& litera
     const unsigned char c2 = static_cast<unsigned char>(lit[r2]);
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
     const int last = size - n; // the last possible start
-    const int block = 32;
     int at = from;
     // While the rarest byte is rare in this text, the C library's memchr
-    // finds it fastest; once it turns out common, filter block by block.
+    // finds it fastest; once it turns out common, the byte-pair filter.
     int close_hits = 0;
     while (at <= last && close_hits < 16) {
         const void* hit = std::memchr(s + at + r1, c1, last - at + 1);
@@ -428,26 +423,13 @@ int find_literal(const char* text, int size, int from, const std::string& litera
         close_hits += start - at < 256;
         at = start + 1;
     }
-    for (; at + block - 1 <= last; at += block) {
-        const unsigned char* a = s + at + r1;
-        const unsigned char* b = s + at + r2;
-        unsigned char any = 0;
-        for (int j = 0; j < block; ++j) {
-            any |= static_cast<unsigned char>((a[j] == c1) & (b[j] == c2));
+    const BytePairFilter filter{r1, r2, {c1, c1}, {c2, c2}};
+    while (at <= last) {
+        const int start = byte_pair_scan(s, at, last, filter);
+        if (start < 0 || std::memcmp(s + start, lit, n) == 0) {
+            return start;
         }
-        if (!any) {
-            continue;
-        }
-        for (int j = 0; j < block; ++j) {
-            if (a[j] == c1 && b[j] == c2 && std::memcmp(s + at + j, lit, n) == 0) {
-                return at + j;
-            }
-        }
-    }
-    for (; at <= last; ++at) {
-        if (s[at + r1] == c1 && std::memcmp(s + at, lit, n) == 0) {
-            return at;
-        }
+        at = start + 1;
     }
     return -1;
 }
