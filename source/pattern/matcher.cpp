@@ -24,11 +24,15 @@ namespace {
 // A loop over one character leaves a point at every position it passed; they
 // differ only in the position, so they are kept as one run of `count`
 // consecutive positions from `position` on, newest (highest) first.
+// A run can be futile: resuming at any of its positions only writes
+// registers and then fails, because the continuation needs a character the
+// loop's body refuses and every position in the run holds one the body took.
 struct ResumePoint {
     const unsigned char* resume;
     int position;
     int owner;
     int count;
+    bool futile;
 
     int newest() const { return position + count - 1; }
 };
@@ -53,17 +57,20 @@ public:
     void operator=(const FailureStack&) = delete;
 
     void push(const unsigned char* resume, int position, int owner) {
-        push_run(resume, position, 1, owner);
+        push_run(resume, position, 1, owner, false);
     }
     // Points at positions from, from + 1, ..., from + count - 1 (count > 0),
     // as if pushed in that order.
-    void push_run(const unsigned char* resume, int from, int count, int owner) {
+    void push_run(const unsigned char* resume, int from, int count, int owner, bool futile) {
         if (m_size == m_capacity) {
             grow();
         }
-        m_points[m_size++] = {resume, from, owner, count};
+        m_points[m_size++] = {resume, from, owner, count, futile};
     }
     bool empty() const { return m_size == 0; }
+    const ResumePoint& top() const { return m_points[m_size - 1]; }
+    // Takes the newest run off whole.
+    void discard_top() { --m_size; }
     // The number of runs; at(i) is a run, newest last.
     int size() const { return m_size; }
     const ResumePoint& at(int i) const { return m_points[i]; }
@@ -84,7 +91,7 @@ public:
     // Takes the newest point off (count 1).
     ResumePoint pop() {
         ResumePoint& top = m_points[m_size - 1];
-        ResumePoint point{top.resume, top.newest(), top.owner, 1};
+        ResumePoint point{top.resume, top.newest(), top.owner, 1, top.futile};
         if (--top.count == 0) {
             --m_size;
         }
@@ -129,14 +136,14 @@ bool body_may_push(const unsigned char* body, const unsigned char* loop_jump) {
 // own (the body pushes nothing) and giving up "leave the loop before this
 // pass" loses nothing: the continuation needs a character the body's first
 // instruction refuses, or the program ends right after the loop.
-unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
-                           const unsigned char* translate) {
-    const unsigned char* q = p + 3;
-    if (q == end) {
-        return op_pop_jump;
+// Whether the instruction at q fails wherever the loop body at `body` has
+// just taken a character: q needs a character (op_exact) or a newline
+// (op_line_end) that the body's first instruction refuses.
+bool refuses_continuation(const unsigned char* body, const unsigned char* q,
+                          const unsigned char* end, const unsigned char* translate) {
+    if (q >= end) {
+        return false;
     }
-    const unsigned char* push = jump_target(p);
-    const unsigned char* body = push + 3;
     unsigned c;
     if (*q == op_exact && q[1] > 0) {
         c = q[2];
@@ -144,20 +151,40 @@ unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
         // op_line_end tests the raw character; compare it as the body would.
         c = translate ? translate[newline] : newline;
     } else {
-        return op_jump;
+        return false;
     }
-    bool refuses = false;
     if (*body == op_exact && body[1] > 0) {
-        refuses = body[2] != c;
-    } else if (*body == op_char_set) {
-        refuses = !set_has(body, c);
-    } else if (*body == op_char_set_not) {
-        refuses = set_has(body, c);
+        return body[2] != c;
     }
-    if (!refuses || body_may_push(body, p)) {
+    if (*body == op_char_set) {
+        return !set_has(body, c);
+    }
+    if (*body == op_char_set_not) {
+        return set_has(body, c);
+    }
+    return false;
+}
+
+unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
+                           const unsigned char* translate) {
+    const unsigned char* q = p + 3;
+    if (q == end) {
+        return op_pop_jump;
+    }
+    const unsigned char* body = jump_target(p) + 3;
+    if (!refuses_continuation(body, q, end, translate) || body_may_push(body, p)) {
         return op_jump;
     }
     return op_pop_jump;
+}
+
+// The first instruction at or after q that is not a group mark: what a
+// continuation starting at q tests first.
+const unsigned char* past_group_marks(const unsigned char* q, const unsigned char* end) {
+    while (q + 2 <= end && (*q == op_group_start || *q == op_group_end)) {
+        q += 2;
+    }
+    return q;
 }
 
 struct Subject {
@@ -195,6 +222,9 @@ private:
     bool accepts(const unsigned char* x, int d) const;
     // Runs a loop of one single-character instruction in one go; see run().
     const unsigned char* simple_loop(const unsigned char* push, int& d);
+    // Takes a futile run off the stack, leaving the registers as resuming at
+    // each of its positions in turn would have left them.
+    void discard_futile();
     // Handles a jump back to a loop's op_push_alternative: when the pass that
     // just ended consumed nothing, returns true (the loop must end).
     bool empty_pass(const unsigned char* push, int d);
@@ -323,10 +353,28 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
         *const_cast<unsigned char*>(back) = loop_rewrite(back, m_end, m_translate);
     }
     if (*back == op_jump) {
-        // One point per position passed, kept as one run.
-        m_stack.push_run(back + 3, start, d - start, static_cast<int>(push - m_code));
+        // One point per position passed, kept as one run. A bounded run
+        // counts every resumption, so it never treats a run as futile.
+        bool futile = !m_budget && refuses_continuation(body, past_group_marks(back + 3, m_end),
+                                                        m_end, m_translate);
+        m_stack.push_run(back + 3, start, d - start, static_cast<int>(push - m_code), futile);
     }
     return back + 3;
+}
+
+void Matcher::discard_futile() {
+    const ResumePoint& run = m_stack.top();
+    // The oldest position is resumed last, so its writes are the ones left.
+    for (const unsigned char* q = run.resume; q + 2 <= m_end; q += 2) {
+        if (*q != op_group_start && *q != op_group_end) {
+            break;
+        }
+        if (q[1] < 10) {
+            write_register<false>(*q == op_group_start ? q[1] : 10 + q[1], run.position);
+        }
+    }
+    m_resumes += run.count;
+    m_stack.discard_top();
 }
 
 int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
@@ -536,6 +584,10 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
         for (;;) {
             if (m_stack.empty()) {
                 return -1;
+            }
+            if (!Memo && m_stack.top().futile) {
+                discard_futile();
+                continue;
             }
             ResumePoint point = m_stack.pop();
             if (Memo && point.owner == visit_mark) {

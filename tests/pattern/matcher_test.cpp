@@ -42,6 +42,35 @@ TEST(PatternMatch, AtAGivenPosition) {
     EXPECT_EQ(word_end.match_at("ab", 2), 0);
 }
 
+// A failed path leaves the registers its group marks wrote: here the first
+// branch's a* is resumed at every position it passed, each time writing the
+// end of group 2 before '-' fails, so group 2 ends where the a's began. The
+// bounded run resumes step by step and must agree.
+TEST(PatternMatch, RegistersLeftByResumptionsThatFailAtOnce) {
+    struct Case {
+        const char* pattern;
+        const char* subject;
+        const char* group1;
+        const char* group2;
+    };
+    const Case cases[] = {
+        {"\\(\\(a*\\)-\\|a*\\)x", "aax", "0 2", "0 0"},
+        {"\\(\\(a*\\)-\\|a*\\)\\2x", "aax", "0 2", "0 0"},
+        {"\\(\\([ab]*\\)$\\|[ab]*\\)\\2;", "zbab;", "1 4", "1 1"},
+    };
+    for (const Case& c : cases) {
+        for (bool bounded : {false, true}) {
+            uiPattern p{uiSaveString(c.pattern)};
+            if (bounded) {
+                p.set_work_limit(1000000);
+            }
+            ASSERT_GE(p.match(uiSaveString(c.subject)), 0) << c.pattern << bounded;
+            EXPECT_EQ(reg(p, 1), c.group1) << c.pattern << bounded;
+            EXPECT_EQ(reg(p, 2), c.group2) << c.pattern << bounded;
+        }
+    }
+}
+
 TEST(PatternMatch, TwoHalvesAndTheWindow) {
     PatternProbe p("b\\(cd\\)\\1");
     char first[] = "abc";
