@@ -65,19 +65,73 @@ bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer)
     return false;
 }
 
+namespace {
+
+// The tried positions as any_match's scan takes them: first() the first one
+// (-1: none), then at(d) for every position the scan reaches, in ascending
+// order, and after(d) the first one beyond a position d that at() refused.
+class IteratedStarts {
+public:
+    explicit IteratedStarts(const TriedPositions& tried) : m_tried(tried) {}
+    int first() { return m_next = m_tried.next(); }
+    bool at(int d) {
+        if (d != m_next) {
+            return false;
+        }
+        m_next = m_tried.next();
+        return true;
+    }
+    int after(int) const { return m_next; }
+
+private:
+    TriedPositions m_tried;
+    int m_next = -1;
+};
+
+class ByteStarts {
+public:
+    ByteStarts(const TriedByByte& tried, const unsigned char* text, int size)
+        : m_tried(tried), m_text(text), m_size(size) {}
+    int first() { return after(-1); }
+    bool at(int d) const { return d < m_size ? m_tried.at(m_text[d]) : m_tried.at_end(); }
+    int after(int d) const {
+        for (++d; d < m_size; ++d) {
+            if (m_tried.at(m_text[d])) {
+                return d;
+            }
+        }
+        return m_tried.at_end() ? m_size : -1;
+    }
+
+private:
+    TriedByByte m_tried;
+    const unsigned char* m_text;
+    int m_size;
+};
+
+} // namespace
+
 bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                                  const unsigned char* text, int size, bool track) {
+    if (TriedByByte::applies(buffer, accel)) {
+        ByteStarts starts(TriedByByte(buffer, accel), text, size);
+        return scan(starts, text, size, track);
+    }
+    IteratedStarts starts(TriedPositions(buffer, text, size, accel));
+    return scan(starts, text, size, track);
+}
+
+template <class Starts>
+bool PatternAutomaton::scan(Starts& starts, const unsigned char* text, int size, bool track) {
     LazyDfa& dfa = *m_dfa;
-    TriedPositions tried(buffer, text, size, accel);
-    int next_start = tried.next();
-    if (next_start < 0) {
+    int d = starts.first();
+    if (d < 0) {
         return false;
     }
     dfa.begin_scan();
-    int d = next_start;
     int state = dfa.empty_state(d == 0 ? 0 : m_nfa.context_of(text[d - 1]));
     for (;;) {
-        bool start = d == next_start;
+        bool start = starts.at(d);
         if (start && dfa.is_empty(state)) {
             m_floor = d; // every start before this one has failed
             m_floor_alone = m_check_alone;
@@ -93,10 +147,10 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
             return edge.match;
         }
         if (!start && dfa.is_empty(state)) {
-            if (next_start < 0) {
+            d = starts.after(d);
+            if (d < 0) {
                 return false;
             }
-            d = next_start;
             state = dfa.empty_state(m_nfa.context_of(text[d - 1]));
             continue;
         }
@@ -106,9 +160,6 @@ bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const P
         }
         if (track) {
             dfa.collect(edge.loops, m_reached);
-        }
-        if (start) {
-            next_start = tried.next();
         }
         state = edge.next;
         ++d;

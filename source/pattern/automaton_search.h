@@ -55,6 +55,9 @@ private:
     // found starts at m_floor.
     bool any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                    const unsigned char* text, int size, bool track);
+    // any_match's scan over the tried positions `starts` gives.
+    template <class Starts>
+    bool scan(Starts& starts, const unsigned char* text, int size, bool track);
     // Whether adding a match start to `state` before reading *c (c null:
     // at the subject's end) leaves the states and the match the same: then
     // every path from that start is one from an earlier start as well.

@@ -106,4 +106,39 @@ private:
     AccelCandidates m_candidates;
 };
 
+// The same positions, when whether a position is tried depends on the
+// character there alone: there are no literals to look for and the range
+// is the whole subject. Scans that read every character anyway test each
+// position in passing instead of asking for the next one.
+class TriedByByte {
+public:
+    // Whether the tried positions of this search are decided this way; the
+    // object must not be used otherwise.
+    static bool applies(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel) {
+        return !(accel && !accel->literals.empty()) &&
+               !(buffer.length > 0 &&
+                 static_cast<unsigned char>(buffer.code[0]) == op_buffer_start);
+    }
+
+    TriedByByte(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel)
+        : m_sharp(accel && accel->sharp_valid ? accel->sharp : nullptr),
+          m_fastmap(buffer.empty_match != 1 ? buffer.fastmap : nullptr),
+          m_translate(reinterpret_cast<const unsigned char*>(buffer.translate)),
+          m_at_end((!m_sharp || accel->sharp_at_end) &&
+                   !(buffer.fastmap && buffer.empty_match == 0)) {}
+
+    // Whether a position holding c (not the subject's end) is tried.
+    bool at(unsigned char c) const {
+        return (!m_sharp || m_sharp[c]) && (!m_fastmap || m_fastmap[m_translate ? m_translate[c] : c]);
+    }
+    // Whether the subject's end is tried.
+    bool at_end() const { return m_at_end; }
+
+private:
+    const unsigned char* m_sharp;
+    const char* m_fastmap;
+    const unsigned char* m_translate;
+    bool m_at_end;
+};
+
 } // namespace uiutil_internal
