@@ -129,7 +129,8 @@ public:
 
     // Whether a position holding c (not the subject's end) is tried.
     bool at(unsigned char c) const {
-        return (!m_sharp || m_sharp[c]) && (!m_fastmap || m_fastmap[m_translate ? m_translate[c] : c]);
+        return (!m_sharp || m_sharp[c]) &&
+               (!m_fastmap || m_fastmap[m_translate ? m_translate[c] : c]);
     }
     // Whether the subject's end is tried.
     bool at_end() const { return m_at_end; }
