@@ -171,12 +171,7 @@ bool PatternAutomaton::adds_nothing(int state, const unsigned char* c) {
     if (!c) {
         return dfa.finish(state, true).match == dfa.finish(state, false).match;
     }
-    if (!dfa.has_room(2)) {
-        return false; // building the edges could renumber `state`
-    }
-    const LazyDfa::Edge without = dfa.step(state, false, *c);
-    const LazyDfa::Edge with = dfa.step(state, true, *c);
-    return with.next == without.next && with.match == without.match;
+    return dfa.start_adds_nothing(state, *c);
 }
 
 int PatternAutomaton::match_from(const unsigned char* text, int size, int from, bool track,

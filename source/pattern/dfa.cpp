@@ -31,6 +31,17 @@ int LazyDfa::empty_state(int prev) {
     return known;
 }
 
+bool LazyDfa::compare_start_edges(int state, unsigned char c) {
+    if (!has_room(2)) {
+        return false; // building the edges could renumber `state`
+    }
+    const Edge without = step(state, false, c);
+    const Edge with = step(state, true, c);
+    bool same = with.next == without.next && with.match == without.match;
+    slot(state, 2 * m_nfa.byte_class(c) + 1).same_without_start = same ? 1 : 0;
+    return same;
+}
+
 void LazyDfa::flush() {
     m_sets.clear();
     m_empty_set.clear();

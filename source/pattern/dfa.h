@@ -28,6 +28,9 @@ public:
         int next = -1;
         int loops = -1;
         bool match = false;
+        // Kept on the edges with the start: whether the edge without the
+        // start has the same next state and match (-1: not known yet).
+        signed char same_without_start = -1;
     };
 
     LazyDfa(const ProgramNfa& nfa, std::size_t memory_limit);
@@ -40,6 +43,17 @@ public:
     Edge step(int state, bool start, unsigned char c) {
         const Edge& known = slot(state, 2 * m_nfa.byte_class(c) + (start ? 1 : 0));
         return known.next >= 0 ? known : build_step(state, start, c);
+    }
+    // Whether adding the start before reading c changes neither the next
+    // state nor the match; remembered per state and character class. Answers
+    // false without building anything when building the two edges could
+    // empty the cache.
+    bool start_adds_nothing(int state, unsigned char c) {
+        const Edge& with = slot(state, 2 * m_nfa.byte_class(c) + 1);
+        if (with.next >= 0 && with.same_without_start >= 0) {
+            return with.same_without_start != 0;
+        }
+        return compare_start_edges(state, c);
     }
     // The closure at the subject's end.
     Edge finish(int state, bool start);
@@ -71,6 +85,7 @@ private:
     // m_consumers, answers whether the end was reached, interns the loops.
     bool close(int state, bool start, int next, int& loops);
     Edge build_step(int state, bool start, unsigned char c);
+    bool compare_start_edges(int state, unsigned char c);
     int intern(std::vector<int>& key);
     std::size_t state_cost(std::size_t key_size) const;
     int intern_loops();
