@@ -12,3 +12,13 @@ target_include_directories(uiutil_literal_scan_unit PRIVATE ${PROJECT_SOURCE_DIR
   ${PROJECT_SOURCE_DIR}/source/pattern ${CMAKE_BINARY_DIR}/include)
 target_link_libraries(uiutil_literal_scan_unit PRIVATE GTest::gtest_main uiutil_warnings)
 add_test(NAME pattern.LiteralScanAgreesWithPlainSearch COMMAND uiutil_literal_scan_unit)
+
+# The rules for where a search tries the matcher, compiled with the
+# acceleration data they read.
+add_executable(uiutil_tried_positions_unit ${CMAKE_CURRENT_LIST_DIR}/tried_positions_unit.cpp
+  ${PROJECT_SOURCE_DIR}/source/pattern/search_accel.cpp
+  ${PROJECT_SOURCE_DIR}/source/pattern/byte_pair_scan.cpp)
+target_include_directories(uiutil_tried_positions_unit PRIVATE ${PROJECT_SOURCE_DIR}/source
+  ${PROJECT_SOURCE_DIR}/source/pattern ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(uiutil_tried_positions_unit PRIVATE uiutil::uiutil GTest::gtest_main uiutil_warnings)
+add_test(NAME pattern.TriedPositionsByteRuleAgrees COMMAND uiutil_tried_positions_unit)
