@@ -3,6 +3,7 @@
 
 #include "leftmost.h"
 #include "loop_rewrite.h"
+#include "matcher.h"
 #include "tried_positions.h"
 
 #include <cstring>
@@ -223,7 +224,7 @@ int PatternAutomaton::match_from(const unsigned char* text, int size, int from, 
 }
 
 int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
-                               const unsigned char* text, int size) {
+                               const unsigned char* text, int size, MatcherRun* run) {
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
     m_reached.assign(track ? loops.size() : 0, 0);
@@ -246,6 +247,9 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     if (m_check_alone && m_floor_alone) {
         ++m_alone_wins;
         return m_floor; // the match found came from it
+    }
+    if (!track && run && try_floor(buffer, size, *run)) {
+        return m_floor;
     }
     // The match starts at the first tried position from which a scan of its
     // own finds one, most often the first or one soon after. Such scans run
@@ -287,6 +291,32 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         }
     }
     return found;
+}
+
+bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, int size, MatcherRun& run) {
+    // Every tried position before m_floor fails, so a success there is the
+    // search's. With no loop jump left to rewrite, a run that fails or gives
+    // up at its bound leaves no trace (the matcher writes the registers only
+    // when it succeeds), and a bounded run that succeeds leaves the registers
+    // an unbounded one would. The bound keeps a failing run as cheap as the
+    // scans it stands in for; runs that mostly fail are left out, and tried
+    // again now and then.
+    if (m_floor_runs > (1u << 16)) {
+        m_floor_runs >>= 1;
+        m_floor_wins >>= 1;
+    }
+    if (!(m_floor_runs < 256 || 2 * m_floor_wins >= m_floor_runs ||
+          (++m_floor_skipped & 1023) == 0)) {
+        return false;
+    }
+    ++m_floor_runs;
+    WorkBudget bound{64 + 2LL * (size - m_floor), 0, false};
+    if (run_matcher(&buffer, run.text, size, m_floor, run.registers, run.word_chars, &bound) < 0) {
+        return false;
+    }
+    ++m_floor_wins;
+    run.matched = true;
+    return true;
 }
 
 void PatternAutomaton::rewrite_reached(uiPattern::PatternBuffer& buffer) {

@@ -18,6 +18,17 @@ namespace uiutil_internal {
 // The ceiling of one pattern's state cache.
 const std::size_t automaton_cache_bytes = std::size_t(4) << 20;
 
+// The caller's matcher run at the start leftmost() answers. leftmost() may
+// make that run itself when it suspects a start before it has proved it
+// (`matched` then says the registers hold the match), so that the run is not
+// made twice.
+struct MatcherRun {
+    const char* text;
+    uiPattern::PatternRegisters* registers;
+    const char* word_chars;
+    bool matched = false;
+};
+
 class PatternAutomaton {
 public:
     // Builds the automaton of the buffer's program; usable() answers false
@@ -34,8 +45,9 @@ public:
     // positions would have run is rewritten as the matcher rewrites it.
     // `accel` (may be null) is the program's acceleration data, which passes
     // over positions where the search would not run the matcher either.
+    // With `run`, the answer may come with the matcher's run there made.
     int leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
-                 const unsigned char* text, int size);
+                 const unsigned char* text, int size, MatcherRun* run = nullptr);
 
     // The cache's flush count, for tests and benchmarks.
     int cache_flushes() const { return m_dfa ? m_dfa->flushes() : 0; }
@@ -66,6 +78,9 @@ private:
     // 0 when none can, -1 when `budget` (bytes to read, counted down) ran out
     // first. Marks in m_scan_reached the loop jumps passed (when `track`).
     int match_from(const unsigned char* text, int size, int from, bool track, long long& budget);
+    // Runs the matcher at m_floor under a bound on its work, while that
+    // usually succeeds; answers whether it matched there.
+    bool try_floor(uiPattern::PatternBuffer& buffer, int size, MatcherRun& run);
     // Rewrites the loop jumps marked in m_reached.
     void rewrite_reached(uiPattern::PatternBuffer& buffer);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
@@ -98,6 +113,10 @@ private:
     unsigned m_alone_checks = 0;
     unsigned m_alone_wins = 0;
     unsigned m_alone_skipped = 0;
+    // The same for the matcher runs at m_floor.
+    unsigned m_floor_runs = 0;
+    unsigned m_floor_wins = 0;
+    unsigned m_floor_skipped = 0;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;

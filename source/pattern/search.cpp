@@ -49,8 +49,9 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             m_automaton = new PatternAutomaton(*buffer, syntaxtable);
         }
         if (m_automaton->usable()) {
-            int found = m_automaton->leftmost(*buffer, m_accel, s, size);
-            if (found < 0 ||
+            MatcherRun run{text, &m_registers, syntaxtable};
+            int found = m_automaton->leftmost(*buffer, m_accel, s, size, &run);
+            if (found < 0 || run.matched ||
                 run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr) >= 0) {
                 return found;
             }
