@@ -248,7 +248,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         ++m_alone_wins;
         return m_floor; // the match found came from it
     }
-    if (!track && run && try_floor(buffer, size, *run)) {
+    if (!track && run && try_floor(buffer, text, size, *run)) {
         return m_floor;
     }
     // The match starts at the first tried position from which a scan of its
@@ -293,7 +293,8 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     return found;
 }
 
-bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, int size, MatcherRun& run) {
+bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text,
+                                 int size, MatcherRun& run) {
     // Every tried position before m_floor fails, so a success there is the
     // search's. With no loop jump left to rewrite, a run that fails or gives
     // up at its bound leaves no trace (the matcher writes the registers only
@@ -311,7 +312,9 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, int size, Mat
     }
     ++m_floor_runs;
     WorkBudget bound{64 + 2LL * (size - m_floor), 0, false};
-    if (run_matcher(&buffer, run.text, size, m_floor, run.registers, run.word_chars, &bound) < 0) {
+    // m_word holds what the shared word table holds (see describes()).
+    if (run_matcher(&buffer, reinterpret_cast<const char*>(text), size, m_floor, run.registers,
+                    m_word, &bound) < 0) {
         return false;
     }
     ++m_floor_wins;

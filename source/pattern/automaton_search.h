@@ -23,9 +23,7 @@ const std::size_t automaton_cache_bytes = std::size_t(4) << 20;
 // (`matched` then says the registers hold the match), so that the run is not
 // made twice.
 struct MatcherRun {
-    const char* text;
     uiPattern::PatternRegisters* registers;
-    const char* word_chars;
     bool matched = false;
 };
 
@@ -80,7 +78,8 @@ private:
     int match_from(const unsigned char* text, int size, int from, bool track, long long& budget);
     // Runs the matcher at m_floor under a bound on its work, while that
     // usually succeeds; answers whether it matched there.
-    bool try_floor(uiPattern::PatternBuffer& buffer, int size, MatcherRun& run);
+    bool try_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
+                   MatcherRun& run);
     // Rewrites the loop jumps marked in m_reached.
     void rewrite_reached(uiPattern::PatternBuffer& buffer);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;

@@ -49,7 +49,7 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             m_automaton = new PatternAutomaton(*buffer, syntaxtable);
         }
         if (m_automaton->usable()) {
-            MatcherRun run{text, &m_registers, syntaxtable};
+            MatcherRun run{&m_registers};
             int found = m_automaton->leftmost(*buffer, m_accel, s, size, &run);
             if (found < 0 || run.matched ||
                 run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr) >= 0) {
