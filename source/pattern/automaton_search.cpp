@@ -137,7 +137,7 @@ bool PatternAutomaton::scan(Starts& starts, const unsigned char* text, int size,
             m_floor = d; // every start before this one has failed
             m_floor_alone = m_check_alone;
         } else if (start && m_floor_alone) {
-            ++m_alone_checks;
+            m_alone_record.tried();
             m_floor_alone = adds_nothing(state, d < size ? text + d : nullptr);
         }
         if (d == size) {
@@ -231,13 +231,8 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     // Checking that a later start adds nothing costs two table lookups; a
     // win saves a scan, which costs as much as a few checks. A pattern for
     // which checks rarely win (one that starts at every character of a
-    // word, say) stops paying for them, and tries again now and then.
-    if (m_alone_checks > (1u << 16)) {
-        m_alone_checks >>= 1; // recent searches count most
-        m_alone_wins >>= 1;
-    }
-    const bool worth = m_alone_checks < 256 || 4 * m_alone_wins >= m_alone_checks;
-    m_check_alone = !track && (worth || (++m_alone_skipped & 1023) == 0);
+    // word, say) stops paying for them.
+    m_check_alone = !track && m_alone_record.worth_trying(4);
     if (!any_match(buffer, accel, text, size, track)) {
         // Every tried position fails: each failing run has run exactly the
         // loop jumps reachable from its start.
@@ -245,7 +240,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         return -1;
     }
     if (m_check_alone && m_floor_alone) {
-        ++m_alone_wins;
+        m_alone_record.won();
         return m_floor; // the match found came from it
     }
     if (!track && run && try_floor(buffer, text, size, *run)) {
@@ -300,24 +295,18 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
     // up at its bound leaves no trace (the matcher writes the registers only
     // when it succeeds), and a bounded run that succeeds leaves the registers
     // an unbounded one would. The bound keeps a failing run as cheap as the
-    // scans it stands in for; runs that mostly fail are left out, and tried
-    // again now and then.
-    if (m_floor_runs > (1u << 16)) {
-        m_floor_runs >>= 1;
-        m_floor_wins >>= 1;
-    }
-    if (!(m_floor_runs < 256 || 2 * m_floor_wins >= m_floor_runs ||
-          (++m_floor_skipped & 1023) == 0)) {
+    // scans it stands in for; runs that mostly fail are left out.
+    if (!m_floor_record.worth_trying(2)) {
         return false;
     }
-    ++m_floor_runs;
+    m_floor_record.tried();
     WorkBudget bound{64 + 2LL * (size - m_floor), 0, false};
     // m_word holds what the shared word table holds (see describes()).
     if (run_matcher(&buffer, reinterpret_cast<const char*>(text), size, m_floor, run.registers,
                     m_word, &bound) < 0) {
         return false;
     }
-    ++m_floor_wins;
+    m_floor_record.won();
     run.matched = true;
     return true;
 }

@@ -27,6 +27,29 @@ struct MatcherRun {
     bool matched = false;
 };
 
+// The tries and wins of a shortcut that costs a little and sometimes saves
+// more, recent ones counting most, so that a pattern for which it rarely wins
+// stops paying for it and tries again now and then.
+class ShortcutRecord {
+public:
+    // Whether to take the shortcut now: during its first 256 tries, while at
+    // least one try in `share` wins, and otherwise once in 1024 asks.
+    bool worth_trying(unsigned share) {
+        if (m_tries > (1u << 16)) {
+            m_tries >>= 1;
+            m_wins >>= 1;
+        }
+        return m_tries < 256 || share * m_wins >= m_tries || (++m_skipped & 1023) == 0;
+    }
+    void tried() { ++m_tries; }
+    void won() { ++m_wins; }
+
+private:
+    unsigned m_tries = 0;
+    unsigned m_wins = 0;
+    unsigned m_skipped = 0;
+};
+
 class PatternAutomaton {
 public:
     // Builds the automaton of the buffer's program; usable() answers false
@@ -106,16 +129,9 @@ private:
     int m_seen_flushes = 0;
     int m_floor = 0;
     bool m_floor_alone = false;
-    bool m_check_alone = false; // whether any_match keeps m_floor_alone
-    // What the checks of m_floor_alone have cost and won, and the searches
-    // made without them.
-    unsigned m_alone_checks = 0;
-    unsigned m_alone_wins = 0;
-    unsigned m_alone_skipped = 0;
-    // The same for the matcher runs at m_floor.
-    unsigned m_floor_runs = 0;
-    unsigned m_floor_wins = 0;
-    unsigned m_floor_skipped = 0;
+    bool m_check_alone = false;    // whether any_match keeps m_floor_alone
+    ShortcutRecord m_alone_record; // the checks of m_floor_alone
+    ShortcutRecord m_floor_record; // the matcher runs at m_floor
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;
