@@ -36,7 +36,9 @@ bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
         (m_has_translate && std::memcmp(buffer.translate, m_translate, 256) != 0)) {
         return false;
     }
-    if (std::memcmp(word_table, m_word, 256) != 0) {
+    // A program without word tests reads no word table, so a changed one
+    // leaves it as built.
+    if (m_nfa.reads_word_table() && std::memcmp(word_table, m_word, 256) != 0) {
         return false;
     }
     if (m_program.empty()) {
@@ -301,7 +303,8 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
     }
     m_floor_record.tried();
     WorkBudget bound{64 + 2LL * (size - m_floor), 0, false};
-    // m_word holds what the shared word table holds (see describes()).
+    // m_word holds what the shared word table holds wherever the program
+    // reads it (see describes()).
     if (run_matcher(&buffer, reinterpret_cast<const char*>(text), size, m_floor, run.registers,
                     m_word, &bound) < 0) {
         return false;

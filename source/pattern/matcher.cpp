@@ -240,6 +240,7 @@ private:
     FailureStack m_stack;
     int m_start[10] = {};
     int m_finish[10] = {};
+    unsigned m_written = 0; // bit r: register r (0..19) written in this run
     int m_pos = 0;
     uiPattern::PatternRegisters* m_registers = nullptr;
     long long m_resumes = 0;
@@ -382,6 +383,7 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
         m_start[i] = unset_register;
         m_finish[i] = unset_register;
     }
+    m_written = 0;
     m_pos = pos;
     m_registers = registers;
     // A bounded run counts every resume point as documented; it never changes
@@ -413,6 +415,7 @@ template <bool Memo> void Matcher::drop_point() {
 
 template <bool Memo> void Matcher::write_register(int reg, int value) {
     (reg < 10 ? m_start[reg] : m_finish[reg - 10]) = value;
+    m_written |= 1u << reg;
     if (Memo) {
         m_memo->wrote(reg, value);
     }
@@ -424,10 +427,16 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
             if (m_registers) {
                 m_registers->start[0] = m_pos;
                 m_registers->end[0] = d;
+                // A group counts once both its ends have been written.
+                unsigned groups = m_written & (m_written >> 10) & 0x3feu;
                 for (int i = 1; i < 10; ++i) {
-                    bool set = m_start[i] != unset_register && m_finish[i] != unset_register;
-                    m_registers->start[i] = set ? m_start[i] : unset_register;
-                    m_registers->end[i] = set ? m_finish[i] : unset_register;
+                    m_registers->start[i] = unset_register;
+                    m_registers->end[i] = unset_register;
+                }
+                for (; groups != 0; groups &= groups - 1) {
+                    int i = __builtin_ctz(groups);
+                    m_registers->start[i] = m_start[i];
+                    m_registers->end[i] = m_finish[i];
                 }
             }
             return d - m_pos;

@@ -20,6 +20,7 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
     m_states.clear();
     m_sets.clear();
     m_loops.clear();
+    m_reads_word = false;
     m_has_translate = translate != nullptr;
     for (int c = 0; c < 256; ++c) {
         m_translate[c] = translate ? translate[c] : static_cast<unsigned char>(c);
@@ -78,14 +79,18 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
                 continue;
             }
             break; // nothing to compare
-        case op_line_start:
-        case op_line_end:
-        case op_buffer_start:
-        case op_buffer_end:
         case op_word_start:
         case op_word_end:
         case op_word_bound:
         case op_not_word_bound:
+            m_reads_word = true;
+            s.kind = NfaState::assertion;
+            s.op = in.opcode;
+            break;
+        case op_line_start:
+        case op_line_end:
+        case op_buffer_start:
+        case op_buffer_end:
             s.kind = NfaState::assertion;
             s.op = in.opcode;
             break;
@@ -104,9 +109,11 @@ bool ProgramNfa::build(const unsigned char* code, int length, const unsigned cha
             break;
         }
         case op_word_char:
+            m_reads_word = true;
             s.kind = NfaState::word_char;
             break;
         case op_not_word_char:
+            m_reads_word = true;
             s.kind = NfaState::not_word_char;
             break;
         default: // jumps set above; groups, reserved and unknown codes pass

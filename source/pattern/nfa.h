@@ -62,6 +62,9 @@ public:
     int context_of(unsigned char c) const { return side_context(c, m_word); }
     const unsigned char* translate() const { return m_has_translate ? m_translate : nullptr; }
     const char* word_table() const { return m_word; }
+    // Whether any state reads the word table (a word test or \w, \W): when
+    // none does, the view holds under any word table.
+    bool reads_word_table() const { return m_reads_word; }
 
     // Program offsets of the loop jumps (op_loop_jump when compiled).
     const std::vector<int>& loop_offsets() const { return m_loops; }
@@ -74,6 +77,7 @@ private:
     std::vector<int> m_loops;
     int m_start = 0;
     bool m_has_translate = false;
+    bool m_reads_word = false;
     unsigned char m_translate[256] = {};
     char m_word[256] = {};
     unsigned char m_class[256] = {};

@@ -98,6 +98,8 @@ int uiPattern::match(const uiSaveString& subject) {
         m_subject = subject;
         return 1;
     }
-    m_subject = uiSaveString();
+    if (static_cast<const char*>(m_subject) != nullptr) {
+        m_subject = uiSaveString(); // (a null one is what is there already)
+    }
     return 0;
 }

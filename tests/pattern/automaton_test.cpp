@@ -178,6 +178,27 @@ TEST(PatternAutomaton, AgreesOnChosenCases) {
     }
 }
 
+TEST(PatternAutomaton, FollowsAnEditedWordTable) {
+    // Word tests read the shared table at every match; a program without
+    // them gives the same answers whatever the table holds.
+    const char* const patterns[] = {"\\bab", "\\<b", "a\\B-", "b\\W", "-ab"};
+    const std::string subjects[] = {"x-ab", "-ab-", "a-b"};
+    for (const char* pattern : patterns) {
+        PatternProbe reference(pattern);
+        PatternProbe engine(pattern);
+        for (bool dash_is_word : {false, true, false}) {
+            PatternProbe::set_word_char('-', dash_is_word);
+            for (const std::string& subject : subjects) {
+                expect_same(reference, engine, pattern, subject, 0);
+            }
+        }
+        PatternProbe::set_word_char('-', false);
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+}
+
 TEST(PatternAutomaton, LateStartsAfterLongFailingScans) {
     // Every start before the match scans nearly to the end and fails, so the
     // scans from one start at a time outgrow their bound and the simulation

@@ -39,6 +39,8 @@ public:
     const uiSaveString& subject() const { return m_subject; }
     int reserved() const { return m_reserved; }
     static const char* word_table() { return syntaxtable; }
+    // Edits the shared word table (alive while a pattern is).
+    static void set_word_char(unsigned char c, bool word) { syntaxtable[c] = word ? 1 : 0; }
     // Bytes marked in the fastmap, as a string of the printable ones.
     std::string fastmap_text() {
         compile_fastmap(&m_buffer);
