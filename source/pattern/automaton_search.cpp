@@ -27,6 +27,7 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
         m_program[at] = op_loop_jump;
     }
     m_dfa.reset(new LazyDfa(m_nfa, automaton_cache_bytes));
+    m_sequence.build(m_nfa, code);
 }
 
 bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
@@ -227,6 +228,9 @@ int PatternAutomaton::match_from(const unsigned char* text, int size, int from, 
 
 int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                                const unsigned char* text, int size, MatcherRun* run) {
+    if (m_sequence.usable()) {
+        return sequence_start(buffer, accel, text, size, run);
+    }
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
     m_reached.assign(track ? loops.size() : 0, 0);
@@ -286,6 +290,37 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         if (m_earliest[i] < found) {
             rewrite_loop_jump(buffer, loops[i]);
         }
+    }
+    return found;
+}
+
+int PatternAutomaton::sequence_start(const uiPattern::PatternBuffer& buffer,
+                                     const PatternAccel* accel, const unsigned char* text, int size,
+                                     MatcherRun* run) const {
+    // The first tried position where the tests pass is the search's.
+    const int last = size - m_sequence.length();
+    int found = -1;
+    if (TriedByByte::applies(buffer, accel)) {
+        const TriedByByte tried(buffer, accel);
+        for (int p = 0; p <= last; ++p) {
+            if (m_sequence.first_accepts(text[p]) && tried.at(text[p]) &&
+                m_sequence.matches_at(text, p)) {
+                found = p;
+                break;
+            }
+        }
+    } else {
+        TriedPositions tried(buffer, text, size, accel);
+        for (int p = tried.next(); p >= 0 && p <= last; p = tried.next()) {
+            if (m_sequence.matches_at(text, p)) {
+                found = p;
+                break;
+            }
+        }
+    }
+    if (found >= 0 && run) {
+        m_sequence.write_registers(found, run->registers);
+        run->matched = true;
     }
     return found;
 }

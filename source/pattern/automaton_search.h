@@ -5,6 +5,7 @@
 #pragma once
 
 #include "dfa.h"
+#include "fixed_sequence.h"
 #include "nfa.h"
 #include "search_accel.h"
 
@@ -99,6 +100,9 @@ private:
     // 0 when none can, -1 when `budget` (bytes to read, counted down) ran out
     // first. Marks in m_scan_reached the loop jumps passed (when `track`).
     int match_from(const unsigned char* text, int size, int from, bool track, long long& budget);
+    // leftmost() for a program that is a fixed sequence of tests.
+    int sequence_start(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                       const unsigned char* text, int size, MatcherRun* run) const;
     // Runs the matcher at m_floor under a bound on its work, while that
     // usually succeeds; answers whether it matched there.
     bool try_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
@@ -111,6 +115,7 @@ private:
     int m_misses = 0;
     ProgramNfa m_nfa;
     std::unique_ptr<LazyDfa> m_dfa;
+    FixedSequence m_sequence;             // usable when the program is one
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
     bool m_has_translate = false;
     unsigned char m_translate[256] = {};

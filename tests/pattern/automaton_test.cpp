@@ -178,6 +178,49 @@ TEST(PatternAutomaton, AgreesOnChosenCases) {
     }
 }
 
+TEST(PatternAutomaton, FixedSequencesOfTests) {
+    // Programs that only test one character after another (group marks
+    // between) are searched without the matcher: the registers, the tried
+    // positions (an edited fastmap included) and the translation must still
+    // be the matcher's.
+    const char* const patterns[] = {"[Cc][Tt][Rr][Ll][-+]",
+                                    "\\(a\\)\\(b\\)c",
+                                    "a\\(\\)b",
+                                    "\\(ab\\(\\(c\\)\\)\\)",
+                                    ".x",
+                                    "\\w-\\W",
+                                    "\\(a\\(b\\)"};
+    const std::string subjects[] = {"",        "c",      "ctrl",  "Ctrl+S, CTRL-X",
+                                    "xaabcab", "\nxa-b", "ab\nx", "ctr ctrl+"};
+    for (int table = 0; table < 3; ++table) {
+        for (const char* pattern : patterns) {
+            PatternProbe reference(pattern);
+            PatternProbe engine(pattern);
+            if (table > 0) {
+                unsigned char map[256];
+                make_table(table, map);
+                reference.set_translate(map);
+                engine.set_translate(map);
+            }
+            for (int edited = 0; edited < 2; ++edited) {
+                for (PatternProbe* probe : {&reference, &engine}) {
+                    probe->fastmap_text(); // compiled now, so that an edit stays
+                    if (edited) {
+                        probe->buf().fastmap['c'] = 0;
+                        probe->buf().fastmap['a'] = 0;
+                    }
+                }
+                for (const std::string& subject : subjects) {
+                    expect_same(reference, engine, pattern, subject, table);
+                    if (HasFatalFailure()) {
+                        return;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(PatternAutomaton, FollowsAnEditedWordTable) {
     // Word tests read the shared table at every match; a program without
     // them gives the same answers whatever the table holds.

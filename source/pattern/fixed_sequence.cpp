@@ -1,0 +1,64 @@
+// The search of a program that is a fixed sequence of one-character tests.
+#include "fixed_sequence.h"
+
+#include "program.h"
+
+namespace uiutil_internal {
+
+bool FixedSequence::build(const ProgramNfa& nfa, const unsigned char* code) {
+    m_length = 0;
+    m_accepts.clear();
+    // The matcher's registers, relative to the start: each mark writes the
+    // position it is reached at, the last write counting.
+    int start[10];
+    int end[10];
+    for (int i = 0; i < 10; ++i) {
+        start[i] = end[i] = -1;
+    }
+    const std::vector<NfaState>& states = nfa.states();
+    int length = 0;
+    for (int id = nfa.start(); states[id].kind != NfaState::accept; ++id) {
+        const NfaState& s = states[id];
+        if (s.next != id + 1 || length == max_length) {
+            return false;
+        }
+        if (s.kind >= NfaState::exact_byte) {
+            m_accepts.resize(m_accepts.size() + 256);
+            unsigned char* accepts = &m_accepts[m_accepts.size() - 256];
+            for (int c = 0; c < 256; ++c) {
+                accepts[c] = nfa.accepts(s, static_cast<unsigned char>(c)) ? 1 : 0;
+            }
+            ++length;
+            continue;
+        }
+        const unsigned char* at = code + s.offset;
+        if (s.kind != NfaState::epsilon || (*at != op_group_start && *at != op_group_end)) {
+            return false; // a choice, a jump, a zero-width test or another code
+        }
+        if (at[1] < 10) {
+            (*at == op_group_start ? start : end)[at[1]] = length;
+        }
+    }
+    if (length == 0) {
+        m_accepts.clear();
+        return false; // the empty match is the other engines' business
+    }
+    for (int i = 1; i < 10; ++i) {
+        bool set = start[i] >= 0 && end[i] >= 0;
+        m_start[i] = set ? start[i] : -1;
+        m_end[i] = set ? end[i] : -1;
+    }
+    m_length = length;
+    return true;
+}
+
+void FixedSequence::write_registers(int p, uiPattern::PatternRegisters* registers) const {
+    registers->start[0] = p;
+    registers->end[0] = p + m_length;
+    for (int i = 1; i < 10; ++i) {
+        registers->start[i] = m_start[i] < 0 ? unset_register : p + m_start[i];
+        registers->end[i] = m_end[i] < 0 ? unset_register : p + m_end[i];
+    }
+}
+
+} // namespace uiutil_internal
