@@ -4,6 +4,7 @@
 #include "instruction.h"
 #include "loop_rewrite.h"
 #include "program.h"
+#include "tried_positions.h"
 
 #include <cctype>
 #include <climits>
@@ -71,6 +72,7 @@ public:
     const ResumePoint& top() const { return m_points[m_size - 1]; }
     // Takes the newest run off whole.
     void discard_top() { --m_size; }
+    void clear() { m_size = 0; }
     // The number of runs; at(i) is a run, newest last.
     int size() const { return m_size; }
     const ResumePoint& at(int i) const { return m_points[i]; }
@@ -201,6 +203,7 @@ public:
           m_translate(reinterpret_cast<const unsigned char*>(buffer->translate)), m_s(subject.text),
           m_size(subject.size), m_stop(subject.stop), m_word(word_table), m_budget(budget) {}
 
+    // One run from pos; a matcher may run at one position after another.
     int run(int pos, uiPattern::PatternRegisters* registers);
 
 private:
@@ -244,6 +247,14 @@ private:
     int m_pos = 0;
     uiPattern::PatternRegisters* m_registers = nullptr;
     long long m_resumes = 0;
+    // The shape of the last loop simple_loop() was asked about: its closing
+    // jump (null: not a loop over one character) and whether its runs of
+    // points are futile.
+    struct LoopShape {
+        const unsigned char* push;
+        const unsigned char* back;
+        bool futile;
+    } m_loop = {nullptr, nullptr, false};
     long long m_memo_after = LLONG_MAX;
     std::unique_ptr<FailureMemo> m_memo;
 };
@@ -334,18 +345,37 @@ int single_character(const unsigned char* x) {
 // go on with, or null when the loop has another shape.
 const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
     const unsigned char* body = push + 3;
-    int size = single_character(body);
-    if (size == 0) {
-        return nullptr;
+    if (push != m_loop.push) {
+        // The shape depends on the program alone (a rewrite changes only
+        // the closing jump's opcode), so the last loop's is kept.
+        int size = single_character(body);
+        const unsigned char* back = body + size;
+        if (size == 0 || back + 3 > m_end ||
+            (*back != op_loop_jump && *back != op_pop_jump && *back != op_jump) ||
+            jump_target(back) != push || jump_target(push) != back + 3) {
+            back = nullptr;
+        }
+        // A bounded run counts every resumption, so it never treats a run
+        // as futile.
+        bool futile =
+            back && !m_budget &&
+            refuses_continuation(body, past_group_marks(back + 3, m_end), m_end, m_translate);
+        m_loop = {push, back, futile};
     }
-    const unsigned char* back = body + size;
-    if (back + 3 > m_end || (*back != op_loop_jump && *back != op_pop_jump && *back != op_jump) ||
-        jump_target(back) != push || jump_target(push) != back + 3) {
+    const unsigned char* back = m_loop.back;
+    if (!back) {
         return nullptr;
     }
     int start = d;
-    while (d < m_stop && accepts(body, d)) {
-        ++d;
+    if (*body == op_char_set || *body == op_char_set_not) {
+        const bool member = *body == op_char_set;
+        while (d < m_stop && set_has(body, tr(m_s[d])) == member) {
+            ++d;
+        }
+    } else {
+        while (d < m_stop && accepts(body, d)) {
+            ++d;
+        }
     }
     if (d == start) {
         return back + 3; // the one resume point was pushed and taken again
@@ -354,11 +384,9 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
         *const_cast<unsigned char*>(back) = loop_rewrite(back, m_end, m_translate);
     }
     if (*back == op_jump) {
-        // One point per position passed, kept as one run. A bounded run
-        // counts every resumption, so it never treats a run as futile.
-        bool futile = !m_budget && refuses_continuation(body, past_group_marks(back + 3, m_end),
-                                                        m_end, m_translate);
-        m_stack.push_run(back + 3, start, d - start, static_cast<int>(push - m_code), futile);
+        // One point per position passed, kept as one run.
+        m_stack.push_run(back + 3, start, d - start, static_cast<int>(push - m_code),
+                         m_loop.futile);
     }
     return back + 3;
 }
@@ -384,6 +412,8 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
         m_finish[i] = unset_register;
     }
     m_written = 0;
+    m_stack.clear(); // (a run that reached the work bound left points)
+    m_resumes = 0;
     m_pos = pos;
     m_registers = registers;
     // A bounded run counts every resume point as documented; it never changes
@@ -673,6 +703,34 @@ int uiutil_internal::run_matcher(uiPattern::PatternBuffer* buffer, const char* t
                                  int pos, uiPattern::PatternRegisters* registers,
                                  const char* word_chars, WorkBudget* budget) {
     return run_at(buffer, text, size, size, pos, registers, word_table(word_chars), budget);
+}
+
+int uiutil_internal::backtracking_search(uiPattern::PatternBuffer* buffer, const char* text,
+                                         int size, const PatternAccel& accel,
+                                         uiPattern::PatternRegisters* registers,
+                                         const char* word_chars, WorkBudget* budget) {
+    static const char nothing = 0;
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(text ? text : &nothing);
+    // One matcher for every position: a run leaves it as it found it.
+    Matcher matcher(buffer, Subject{s, size, size}, word_table(word_chars), budget);
+    TriedPositions tried(*buffer, s, size, &accel);
+    bool check_required = accel.has_required;
+    for (int pos = tried.next(); pos >= 0; pos = tried.next()) {
+        if (check_required && required_checkable(accel, buffer->code)) {
+            // Every match passes through a literal holding this byte.
+            check_required = false;
+            if (pos >= size || !std::memchr(s + pos, accel.required_byte, size - pos)) {
+                return -1;
+            }
+        }
+        if (matcher.run(pos, registers) >= 0) {
+            return pos;
+        }
+        if (budget && budget->exhausted) {
+            return -1; // gave up at the work bound
+        }
+    }
+    return -1;
 }
 
 int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* translate) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "program.h"
+#include "search_accel.h"
 
 #include <uiutil/pattern.h>
 
@@ -15,5 +16,13 @@ namespace uiutil_internal {
 // with budget->exhausted set.
 int run_matcher(uiPattern::PatternBuffer* buffer, const char* text, int size, int pos,
                 uiPattern::PatternRegisters* registers, const char* word_chars, WorkBudget* budget);
+
+// The backtracking search: the matcher at each tried position in turn (see
+// tried_positions.h), with `accel` the program's acceleration data; answers
+// the first position where it succeeds, or -1 (also when it gave up at the
+// budget's bound).
+int backtracking_search(uiPattern::PatternBuffer* buffer, const char* text, int size,
+                        const PatternAccel& accel, uiPattern::PatternRegisters* registers,
+                        const char* word_chars, WorkBudget* budget);
 
 } // namespace uiutil_internal

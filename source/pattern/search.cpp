@@ -3,7 +3,6 @@
 #include "matcher.h"
 #include "program.h"
 #include "search_accel.h"
-#include "tried_positions.h"
 
 #include <cstring>
 #include <uiutil/pattern.h>
@@ -60,25 +59,7 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             m_automaton->note_miss();
         }
     }
-    // The backtracking search: the matcher at each tried position in turn.
-    TriedPositions tried(*buffer, s, size, m_accel);
-    bool check_required = m_accel->has_required;
-    for (int pos = tried.next(); pos >= 0; pos = tried.next()) {
-        if (check_required && required_checkable(*m_accel, buffer->code)) {
-            // Every match passes through a literal holding this byte.
-            check_required = false;
-            if (pos >= size || !std::memchr(text + pos, m_accel->required_byte, size - pos)) {
-                return -1;
-            }
-        }
-        if (run_matcher(buffer, text, size, pos, &m_registers, syntaxtable, budget) >= 0) {
-            return pos;
-        }
-        if (budget && budget->exhausted) {
-            return -1; // gave up at the work bound
-        }
-    }
-    return -1;
+    return backtracking_search(buffer, text, size, *m_accel, &m_registers, syntaxtable, budget);
 }
 
 void uiPattern::set_work_limit(long long steps) {
