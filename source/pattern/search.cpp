@@ -23,8 +23,9 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
     if (!m_accel) {
         m_accel = new PatternAccel;
         build_accel(*buffer, syntaxtable, *m_accel);
-    } else if (m_accel->retry_after_rewrites &&
-               rewritten_since_built(*m_accel, buffer->code, buffer->length)) {
+    } else if ((m_accel->retry_after_rewrites &&
+                rewritten_since_built(*m_accel, buffer->code, buffer->length)) ||
+               !follows_word_table(*m_accel, syntaxtable)) {
         build_accel(*buffer, syntaxtable, *m_accel);
     }
     if (size < 0) {

@@ -155,6 +155,7 @@ SharpResult collect_sharp(const unsigned char* code, int length, const unsigned 
                 break;
             case op_word_char:
             case op_not_word_char:
+                accel.sharp_reads_word = true;
                 for (unsigned c = 0; c < 256; ++c) {
                     if ((word && word[c] != 0) == (in.opcode == op_word_char)) {
                         accel.sharp[c] = 1;
@@ -372,6 +373,12 @@ void build_accel(const uiPattern::PatternBuffer& buffer, const char* word_table,
     }
     SharpResult sharp = collect_sharp(code, buffer.length, translate, word_table, accel);
     accel.sharp_valid = sharp == SharpResult::built;
+    if (accel.sharp_reads_word) {
+        accel.word_table_null = !word_table;
+        if (word_table) {
+            std::memcpy(accel.word_table, word_table, sizeof accel.word_table);
+        }
+    }
     accel.retry_after_rewrites = sharp == SharpResult::loop_pending;
     if (accel.retry_after_rewrites) {
         for (const Instruction in : ProgramView(code, buffer.length)) {

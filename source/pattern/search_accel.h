@@ -4,6 +4,7 @@
 // exactly as without it.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <uiutil/pattern.h>
 #include <vector>
@@ -37,7 +38,25 @@ struct PatternAccel {
     bool has_required = false;
     unsigned char required_byte = 0;
     std::vector<int> loops_before_required;
+    // The sharp set was shaped by a \w or \W test, and the word-character
+    // table it read then (null or a copy). The table is shared and callers
+    // may edit it between searches, so the data is built again when it no
+    // longer holds the same entries.
+    bool sharp_reads_word = false;
+    bool word_table_null = false;
+    char word_table[256] = {};
 };
+
+// Whether the data still describes the word-character table `word`.
+inline bool follows_word_table(const PatternAccel& accel, const char* word) {
+    if (!accel.sharp_reads_word) {
+        return true;
+    }
+    if (!word || accel.word_table_null) {
+        return !word && accel.word_table_null;
+    }
+    return std::memcmp(accel.word_table, word, sizeof accel.word_table) == 0;
+}
 
 // Whether the required-byte test may be used on the program as it now is.
 inline bool required_checkable(const PatternAccel& accel, const char* code) {
