@@ -92,27 +92,6 @@ private:
     int m_next = -1;
 };
 
-class ByteStarts {
-public:
-    ByteStarts(const TriedByByte& tried, const unsigned char* text, int size)
-        : m_tried(tried), m_text(text), m_size(size) {}
-    int first() { return after(-1); }
-    bool at(int d) const { return d < m_size ? m_tried.at(m_text[d]) : m_tried.at_end(); }
-    int after(int d) const {
-        for (++d; d < m_size; ++d) {
-            if (m_tried.at(m_text[d])) {
-                return d;
-            }
-        }
-        return m_tried.at_end() ? m_size : -1;
-    }
-
-private:
-    TriedByByte m_tried;
-    const unsigned char* m_text;
-    int m_size;
-};
-
 } // namespace
 
 bool PatternAutomaton::any_match(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,

@@ -675,6 +675,31 @@ int run_at(uiPattern::PatternBuffer* buffer, const char* text, int size, int sto
     return matcher.run(pos, registers);
 }
 
+// Runs the matcher at each position `next` answers (given the last one, -1
+// at first) until one matches; answers that position or -1.
+template <class Next>
+int try_positions(Matcher& matcher, uiPattern::PatternBuffer* buffer, const unsigned char* s,
+                  int size, const PatternAccel& accel, uiPattern::PatternRegisters* registers,
+                  WorkBudget* budget, Next next) {
+    bool check_required = accel.has_required;
+    for (int pos = next(-1); pos >= 0; pos = next(pos)) {
+        if (check_required && required_checkable(accel, buffer->code)) {
+            // Every match passes through a literal holding this byte.
+            check_required = false;
+            if (pos >= size || !std::memchr(s + pos, accel.required_byte, size - pos)) {
+                return -1;
+            }
+        }
+        if (matcher.run(pos, registers) >= 0) {
+            return pos;
+        }
+        if (budget && budget->exhausted) {
+            return -1; // gave up at the work bound
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 int uiPattern::re_match_2(PatternBuffer* buffer, char* string1, int size1, char* string2, int size2,
@@ -713,24 +738,17 @@ int uiutil_internal::backtracking_search(uiPattern::PatternBuffer* buffer, const
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text ? text : &nothing);
     // One matcher for every position: a run leaves it as it found it.
     Matcher matcher(buffer, Subject{s, size, size}, word_table(word_chars), budget);
-    TriedPositions tried(*buffer, s, size, &accel);
-    bool check_required = accel.has_required;
-    for (int pos = tried.next(); pos >= 0; pos = tried.next()) {
-        if (check_required && required_checkable(accel, buffer->code)) {
-            // Every match passes through a literal holding this byte.
-            check_required = false;
-            if (pos >= size || !std::memchr(s + pos, accel.required_byte, size - pos)) {
-                return -1;
-            }
-        }
-        if (matcher.run(pos, registers) >= 0) {
-            return pos;
-        }
-        if (budget && budget->exhausted) {
-            return -1; // gave up at the work bound
-        }
+    if (TriedByByte::applies(*buffer, &accel)) {
+        // The character at a position decides whether it is tried, so a
+        // table lookup per character finds the next one.
+        const ByteStarts starts(TriedByByte(*buffer, &accel), s, size);
+        return try_positions(matcher, buffer, s, size, accel, registers, budget, [&](int last) {
+            return last < 0 ? starts.first() : starts.after(last);
+        });
     }
-    return -1;
+    TriedPositions tried(*buffer, s, size, &accel);
+    return try_positions(matcher, buffer, s, size, accel, registers, budget,
+                         [&](int) { return tried.next(); });
 }
 
 int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* translate) {

@@ -142,4 +142,30 @@ private:
     bool m_at_end;
 };
 
+// The positions of TriedByByte in one subject.
+class ByteStarts {
+public:
+    ByteStarts(const TriedByByte& tried, const unsigned char* text, int size)
+        : m_tried(tried), m_text(text), m_size(size) {}
+    int first() const { return after(-1); }
+    bool at(int d) const { return d < m_size ? m_tried.at(m_text[d]) : m_tried.at_end(); }
+    // The first tried position after d, -1 when none is left.
+    int after(int d) const {
+        if (d >= m_size) {
+            return -1;
+        }
+        for (++d; d < m_size; ++d) {
+            if (m_tried.at(m_text[d])) {
+                return d;
+            }
+        }
+        return m_tried.at_end() ? m_size : -1;
+    }
+
+private:
+    TriedByByte m_tried;
+    const unsigned char* m_text;
+    int m_size;
+};
+
 } // namespace uiutil_internal
