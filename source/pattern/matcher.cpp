@@ -241,6 +241,7 @@ private:
     const char* m_word;
     WorkBudget* m_budget; // null: no bound
     FailureStack m_stack;
+    // The registers; only those m_written marks hold this run's values.
     int m_start[10] = {};
     int m_finish[10] = {};
     unsigned m_written = 0; // bit r: register r (0..19) written in this run
@@ -263,10 +264,13 @@ bool Matcher::backref(int n, int& d) const {
     if (n > 9) {
         return true;
     }
+    // A group with no complete recording on this path has no text to repeat.
+    if (((m_written >> n) & (m_written >> (10 + n)) & 1u) == 0) {
+        return false;
+    }
     int start = m_start[n];
     int finish = m_finish[n];
-    // A group with no complete recording on this path has no text to repeat.
-    if (start == unset_register || finish == unset_register || start > finish) {
+    if (start > finish) {
         return false;
     }
     int length = finish - start;
@@ -279,7 +283,8 @@ bool Matcher::backref(int n, int& d) const {
                 return false;
             }
         }
-    } else if (std::memcmp(m_s + start, m_s + d, length) != 0) {
+    } else if (length > 0 &&
+               (m_s[start] != m_s[d] || std::memcmp(m_s + start, m_s + d, length) != 0)) {
         return false;
     }
     d += length;
@@ -407,11 +412,8 @@ void Matcher::discard_futile() {
 }
 
 int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
-    for (int i = 0; i < 10; ++i) {
-        m_start[i] = unset_register;
-        m_finish[i] = unset_register;
-    }
     m_written = 0;
+
     m_stack.clear(); // (a run that reached the work bound left points)
     m_resumes = 0;
     m_pos = pos;
@@ -484,7 +486,8 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                     ok = m_translate[m_s[d + i]] == bytes[i];
                 }
             } else {
-                ok = n == 0 || (m_s[d] == bytes[0] && std::memcmp(m_s + d, bytes, n) == 0);
+                ok = n == 0 || (m_s[d] == bytes[0] &&
+                                (n == 1 || std::memcmp(m_s + d + 1, bytes + 1, n - 1) == 0));
             }
             d += n;
             pc += 2 + n;
