@@ -297,12 +297,15 @@ bool Matcher::empty_pass(const unsigned char* push, int d) {
     if (top >= 0 && m_stack.at(top).owner == loop_owner) {
         return m_stack.at(top).newest() == d; // the usual case: nothing above it
     }
-    int first_pass_owner = loop_owner - 3; // op_dummy_jump of a `+` loop
-    bool has_dummy = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
-                     jump_target(m_code + first_pass_owner) == push + 3;
+    // The op_dummy_jump of a `+` loop, when there is one, records where the
+    // first pass began.
+    int first_pass_owner = loop_owner - 3;
     for (int i = top; i >= 0; --i) {
         const ResumePoint& point = m_stack.at(i);
-        if (point.owner == loop_owner || (has_dummy && point.owner == first_pass_owner)) {
+        if (point.owner == loop_owner ||
+            (point.owner == first_pass_owner && first_pass_owner >= 0 &&
+             m_code[first_pass_owner] == op_dummy_jump &&
+             jump_target(m_code + first_pass_owner) == push + 3)) {
             return point.newest() == d;
         }
     }
