@@ -43,10 +43,13 @@ bool FixedSequence::build(const ProgramNfa& nfa, const unsigned char* code) {
         m_accepts.clear();
         return false; // the empty match is the other engines' business
     }
+    m_groups = 0;
     for (int i = 1; i < 10; ++i) {
-        bool set = start[i] >= 0 && end[i] >= 0;
-        m_start[i] = set ? start[i] : -1;
-        m_end[i] = set ? end[i] : -1;
+        if (start[i] >= 0 && end[i] >= 0) {
+            m_groups |= 1u << i;
+            m_start[i] = start[i];
+            m_end[i] = end[i];
+        }
     }
     m_length = length;
     return true;
@@ -56,8 +59,13 @@ void FixedSequence::write_registers(int p, uiPattern::PatternRegisters* register
     registers->start[0] = p;
     registers->end[0] = p + m_length;
     for (int i = 1; i < 10; ++i) {
-        registers->start[i] = m_start[i] < 0 ? unset_register : p + m_start[i];
-        registers->end[i] = m_end[i] < 0 ? unset_register : p + m_end[i];
+        registers->start[i] = unset_register;
+        registers->end[i] = unset_register;
+    }
+    for (unsigned groups = m_groups; groups != 0; groups &= groups - 1) {
+        int i = __builtin_ctz(groups);
+        registers->start[i] = p + m_start[i];
+        registers->end[i] = p + m_end[i];
     }
 }
 

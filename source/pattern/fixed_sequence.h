@@ -46,7 +46,9 @@ public:
 private:
     int m_length = 0;
     std::vector<unsigned char> m_accepts; // 256 per character tested: 1 accepted
-    // Group registers as offsets from the match's start; -1: unset.
+    // Bit i: group i has both marks, at offsets m_start[i] and m_end[i]
+    // from the match's start; the other groups are unset.
+    unsigned m_groups = 0;
     int m_start[10] = {};
     int m_end[10] = {};
 };
