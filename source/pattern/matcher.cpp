@@ -223,6 +223,9 @@ private:
     // Whether the single-character instruction at x accepts the character
     // at d (d below the window's end).
     bool accepts(const unsigned char* x, int d) const;
+    // The closing jump of the loop at `push` when its body is one
+    // single-character instruction, else null (kept for the last loop asked).
+    const unsigned char* loop_back(const unsigned char* push);
     // Runs a loop of one single-character instruction in one go; see run().
     const unsigned char* simple_loop(const unsigned char* push, int& d);
     // Takes a futile run off the stack, leaving the registers as resuming at
@@ -351,9 +354,9 @@ int single_character(const unsigned char* x) {
 // the same resume points, rewrite and end position as running it step by
 // step, without the interpretation per character. Returns the instruction to
 // go on with, or null when the loop has another shape.
-const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
-    const unsigned char* body = push + 3;
+const unsigned char* Matcher::loop_back(const unsigned char* push) {
     if (push != m_loop.push) {
+        const unsigned char* body = push + 3;
         // The shape depends on the program alone (a rewrite changes only
         // the closing jump's opcode), so the last loop's is kept.
         int size = single_character(body);
@@ -370,7 +373,12 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
             refuses_continuation(body, past_group_marks(back + 3, m_end), m_end, m_translate);
         m_loop = {push, back, futile};
     }
-    const unsigned char* back = m_loop.back;
+    return m_loop.back;
+}
+
+const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
+    const unsigned char* body = push + 3;
+    const unsigned char* back = loop_back(push);
     if (!back) {
         return nullptr;
     }
@@ -516,10 +524,26 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
             pc += 3;
             break;
         }
-        case op_dummy_jump:
+        case op_dummy_jump: {
             m_stack.push(nullptr, d, static_cast<int>(pc - m_code));
-            pc = jump_target(pc);
+            const unsigned char* target = jump_target(pc);
+            const unsigned char* push = pc + 3;
+            if (!Memo && target == push + 3 && push < m_end && *push == op_push_alternative) {
+                // The first pass of a `+` loop over one character whose
+                // closing jump is an op_jump by now: one character, then
+                // the loop, as the pass would go (it took a character, so
+                // it was not empty).
+                const unsigned char* back = loop_back(push);
+                if (back && *back == op_jump) {
+                    ok = d < m_stop && accepts(target, d);
+                    ++d;
+                    pc = push;
+                    break;
+                }
+            }
+            pc = target;
             break;
+        }
         case op_loop_jump:
             *const_cast<unsigned char*>(pc) = loop_rewrite(pc, m_end, m_translate);
             continue; // run it as what it has become
