@@ -46,8 +46,7 @@ private:
             if (!m_armed) {
                 m_changed.wait(lock);
             } else if (std::chrono::steady_clock::now() >= m_deadline) {
-                std::fprintf(stderr, "TIMEOUT: %s did not finish within %d s\n", m_what,
-                             m_seconds);
+                std::fprintf(stderr, "TIMEOUT: %s did not finish within %d s\n", m_what, m_seconds);
                 std::fflush(stderr);
                 std::_Exit(1);
             } else {
