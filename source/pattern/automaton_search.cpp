@@ -27,7 +27,9 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
         m_program[at] = op_loop_jump;
     }
     m_dfa.reset(new LazyDfa(m_nfa, automaton_cache_bytes));
-    m_sequence.build(m_nfa, code);
+    if (!m_sequence.build(m_nfa, code)) {
+        m_greedy.build(code, buffer.length, translate, word_table);
+    }
 }
 
 bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
@@ -210,6 +212,9 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     if (m_sequence.usable()) {
         return sequence_start(buffer, accel, text, size, run);
     }
+    if (m_greedy.usable() && !has_pending_loops(buffer)) {
+        return greedy_start(buffer, accel, text, size, run);
+    }
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
     m_reached.assign(track ? loops.size() : 0, 0);
@@ -299,6 +304,40 @@ int PatternAutomaton::sequence_start(const uiPattern::PatternBuffer& buffer,
     }
     if (found >= 0 && run) {
         m_sequence.write_registers(found, run->registers);
+        run->matched = true;
+    }
+    return found;
+}
+
+int PatternAutomaton::greedy_start(const uiPattern::PatternBuffer& buffer,
+                                   const PatternAccel* accel, const unsigned char* text, int size,
+                                   MatcherRun* run) const {
+    // The first tried position where the walk succeeds is the search's;
+    // a failed walk may say that the starts up to some position fail too.
+    int marks[20];
+    int end = 0;
+    int fails_below = 0;
+    int found = -1;
+    if (TriedByByte::applies(buffer, accel)) {
+        const ByteStarts starts(TriedByByte(buffer, accel), text, size);
+        for (int p = starts.first(); p >= 0;
+             p = starts.after(fails_below > p + 1 ? fails_below - 1 : p)) {
+            if (m_greedy.walk(text, size, p, end, fails_below, marks)) {
+                found = p;
+                break;
+            }
+        }
+    } else {
+        TriedPositions tried(buffer, text, size, accel);
+        for (int p = tried.next(); p >= 0; p = tried.next()) {
+            if (p >= fails_below && m_greedy.walk(text, size, p, end, fails_below, marks)) {
+                found = p;
+                break;
+            }
+        }
+    }
+    if (found >= 0 && run) {
+        m_greedy.write_registers(found, end, marks, run->registers);
         run->matched = true;
     }
     return found;

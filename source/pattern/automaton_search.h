@@ -6,6 +6,7 @@
 
 #include "dfa.h"
 #include "fixed_sequence.h"
+#include "greedy_sequence.h"
 #include "nfa.h"
 #include "search_accel.h"
 
@@ -103,6 +104,10 @@ private:
     // leftmost() for a program that is a fixed sequence of tests.
     int sequence_start(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                        const unsigned char* text, int size, MatcherRun* run) const;
+    // leftmost() for a program that runs one way only, once none of its
+    // loop jumps is left to rewrite.
+    int greedy_start(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                     const unsigned char* text, int size, MatcherRun* run) const;
     // Runs the matcher at m_floor under a bound on its work, while that
     // usually succeeds; answers whether it matched there.
     bool try_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
@@ -116,6 +121,7 @@ private:
     ProgramNfa m_nfa;
     std::unique_ptr<LazyDfa> m_dfa;
     FixedSequence m_sequence;             // usable when the program is one
+    GreedySequence m_greedy;              // likewise, when m_sequence is not
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
     bool m_has_translate = false;
     unsigned char m_translate[256] = {};

@@ -1,0 +1,282 @@
+// The search of a program that runs one way only (see greedy_sequence.h).
+#include "greedy_sequence.h"
+
+#include "program.h"
+
+namespace uiutil_internal {
+
+namespace {
+
+// The size of the one-character test at x (an op_exact of one byte
+// included), 0 when it is not one.
+int one_character(const unsigned char* x, const unsigned char* end) {
+    if (x >= end) {
+        return 0;
+    }
+    switch (*x) {
+    case op_exact:
+        return x + 1 < end && x[1] == 1 ? 3 : 0;
+    case op_any_char:
+    case op_word_char:
+    case op_not_word_char:
+        return 1;
+    case op_char_set:
+    case op_char_set_not:
+        return x + 1 < end ? 2 + x[1] : 0;
+    default:
+        return 0;
+    }
+}
+
+// Whether the one-character test at x accepts c, as the matcher decides it:
+// character tests through the translation table, word tests on the raw byte.
+bool accepts(const unsigned char* x, unsigned char c, const unsigned char* translate,
+             const char* word) {
+    unsigned char t = translate ? translate[c] : c;
+    switch (*x) {
+    case op_exact:
+        return t == x[2];
+    case op_any_char:
+        return t != newline;
+    case op_char_set:
+        return set_has(x, t);
+    case op_char_set_not:
+        return !set_has(x, t);
+    case op_word_char:
+        return word[c] != 0;
+    default: // op_not_word_char
+        return word[c] == 0;
+    }
+}
+
+bool is_zero_width(unsigned char opcode) {
+    switch (opcode) {
+    case op_line_start:
+    case op_line_end:
+    case op_buffer_start:
+    case op_buffer_end:
+    case op_word_start:
+    case op_word_end:
+    case op_word_bound:
+    case op_not_word_bound:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether x is the closing jump of a loop whose op_push_alternative is at
+// push: the jump back (in any of its rewritten forms) right after the body.
+bool closes_loop(const unsigned char* x, const unsigned char* push, const unsigned char* end) {
+    return x + 3 <= end && (*x == op_loop_jump || *x == op_jump || *x == op_pop_jump) &&
+           jump_target(x) == push && jump_target(push) == x + 3;
+}
+
+} // namespace
+
+bool GreedySequence::build(const unsigned char* code, int length, const unsigned char* translate,
+                           const char* word) {
+    m_steps.clear();
+    m_tables.clear();
+    m_skips = false;
+    m_groups = 0;
+    for (int c = 0; c < 256; ++c) {
+        m_word[c] = word[c];
+    }
+    auto add_table = [&](const unsigned char* x) {
+        int at = static_cast<int>(m_tables.size());
+        m_tables.resize(m_tables.size() + 256);
+        for (int c = 0; c < 256; ++c) {
+            m_tables[at + c] = accepts(x, static_cast<unsigned char>(c), translate, word) ? 1 : 0;
+        }
+        return at;
+    };
+    const unsigned char* end = code + length;
+    const unsigned char* pc = code;
+    unsigned starts = 0;
+    unsigned ends = 0;
+    bool consumes = false;
+    while (pc < end) {
+        if (static_cast<int>(m_steps.size()) >= max_steps) {
+            m_steps.clear();
+            return false;
+        }
+        const unsigned char op = *pc;
+        int size = one_character(pc, end);
+        if (size > 0) {
+            m_steps.push_back({test, 1, 0, add_table(pc)});
+            consumes = true;
+            pc += size;
+            continue;
+        }
+        if (op == op_exact && pc + 1 < end && pc + 2 + pc[1] <= end) {
+            // Each byte is a test of its own; an empty one is no step.
+            for (int i = 0; i < pc[1]; ++i) {
+                unsigned char one[3] = {op_exact, 1, pc[2 + i]};
+                m_steps.push_back({test, 1, 0, add_table(one)});
+            }
+            consumes = consumes || pc[1] > 0;
+            pc += 2 + pc[1];
+            continue;
+        }
+        if ((op == op_group_start || op == op_group_end) && pc + 2 <= end) {
+            if (pc[1] < 10) {
+                (op == op_group_start ? starts : ends) |= 1u << pc[1];
+                m_steps.push_back(
+                    {mark, 0, static_cast<unsigned char>((op == op_group_start ? 0 : 10) + pc[1]),
+                     0});
+            }
+            pc += 2;
+            continue;
+        }
+        if (is_zero_width(op)) {
+            m_steps.push_back({zero_width, 0, op, 0});
+            pc += 1;
+            continue;
+        }
+        // A loop: "push(exit) X close(push)", and for X+ an op_dummy_jump
+        // to X before it.
+        const unsigned char* push = pc;
+        unsigned char min = 0;
+        if (op == op_dummy_jump && pc + 3 <= end && jump_target(pc) == pc + 6) {
+            push = pc + 3;
+            min = 1;
+        }
+        if (push + 3 <= end && *push == op_push_alternative) {
+            int body = one_character(push + 3, end);
+            const unsigned char* back = push + 3 + body;
+            if (body > 0 && closes_loop(back, push, end)) {
+                if (!consumes) {
+                    m_skips = true; // only marks before it
+                }
+                m_steps.push_back({loop, min, 0, add_table(push + 3)});
+                consumes = true;
+                pc = back + 3;
+                continue;
+            }
+        }
+        m_steps.clear(); // a choice, another jump, a back-reference or another code
+        m_tables.clear();
+        return false;
+    }
+    // Each loop's give-backs must fail at once: whatever follows it, past
+    // group marks, refuses every character it takes.
+    for (std::size_t i = 0; i < m_steps.size(); ++i) {
+        if (m_steps[i].kind != loop) {
+            continue;
+        }
+        const unsigned char* taken = &m_tables[m_steps[i].table];
+        std::size_t next = i + 1;
+        while (next < m_steps.size() && m_steps[next].kind == mark) {
+            ++next;
+        }
+        bool refuses = true;
+        if (next < m_steps.size()) {
+            const Step& s = m_steps[next];
+            if (s.kind == test || (s.kind == loop && s.min == 1)) {
+                for (int c = 0; c < 256 && refuses; ++c) {
+                    refuses = !(taken[c] && m_tables[s.table + c]);
+                }
+            } else if (s.kind == zero_width && s.what == op_line_end) {
+                refuses = !taken[newline];
+            } else {
+                refuses = s.kind == zero_width && s.what == op_buffer_end;
+            }
+        }
+        if (!refuses) {
+            m_steps.clear();
+            m_tables.clear();
+            return false;
+        }
+    }
+    if (!consumes) {
+        m_steps.clear(); // an empty or zero-width program is the other engines' business
+        m_tables.clear();
+        return false;
+    }
+    m_groups = starts & ends & 0x3feu;
+    return true;
+}
+
+bool GreedySequence::holds(unsigned char opcode, const unsigned char* text, int size, int d) const {
+    switch (opcode) {
+    case op_line_start:
+        return d == 0 || text[d - 1] == newline;
+    case op_line_end:
+        return d == size || text[d] == newline;
+    case op_buffer_start:
+        return d == 0;
+    case op_buffer_end:
+        return d == size;
+    case op_word_start:
+        return d < size && word(text, d) && (d == 0 || !word(text, d - 1));
+    case op_word_end:
+        return d > 0 && word(text, d - 1) && (d == size || !word(text, d));
+    case op_word_bound:
+        return d == 0 || d == size || word(text, d - 1) != word(text, d);
+    default: // op_not_word_bound
+        return d != 0 && d != size && word(text, d - 1) == word(text, d);
+    }
+}
+
+bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
+                          int* marks) const {
+    known_to_fail = p + 1;
+    const unsigned char* tables = m_tables.data();
+    int d = p;
+    bool first_loop = m_skips;
+    for (const Step& s : m_steps) {
+        switch (s.kind) {
+        case test:
+            if (d >= size || !tables[s.table + text[d]]) {
+                return false;
+            }
+            ++d;
+            break;
+        case loop: {
+            const unsigned char* taken = tables + s.table;
+            int from = d;
+            while (d < size && taken[text[d]]) {
+                ++d;
+            }
+            if (d - from < s.min) {
+                return false;
+            }
+            if (first_loop) {
+                first_loop = false;
+                if (d > known_to_fail) {
+                    known_to_fail = d;
+                }
+            }
+            break;
+        }
+        case mark:
+            marks[s.what] = d;
+            break;
+        case zero_width:
+            if (!holds(s.what, text, size, d)) {
+                return false;
+            }
+            break;
+        }
+    }
+    end = d;
+    return true;
+}
+
+void GreedySequence::write_registers(int p, int end, const int* marks,
+                                     uiPattern::PatternRegisters* registers) const {
+    registers->start[0] = p;
+    registers->end[0] = end;
+    for (int i = 1; i < 10; ++i) {
+        registers->start[i] = unset_register;
+        registers->end[i] = unset_register;
+    }
+    for (unsigned groups = m_groups; groups != 0; groups &= groups - 1) {
+        int i = __builtin_ctz(groups);
+        registers->start[i] = marks[i];
+        registers->end[i] = marks[10 + i];
+    }
+}
+
+} // namespace uiutil_internal

@@ -1,0 +1,63 @@
+// Programs that run one way only: one-character tests, loops over one
+// character (`X*`, `X+`), zero-width tests and group marks, one after
+// another, where whatever follows each loop refuses every character the loop
+// takes (`[a-z]+ `, `\([a-zA-Z0-9_]+\)$`, `[0-9]+\.[0-9]*x`). The matcher's
+// first try of such a loop is its longest run; giving characters back leaves
+// the next test facing one the loop took, so it fails there. A match at a
+// position is therefore the one greedy walk from it, and the registers are
+// the positions the walk passes its group marks at. The walk has no choices
+// to remember and, once the loop jumps are rewritten, leaves no trace.
+#pragma once
+
+#include <uiutil/pattern.h>
+#include <vector>
+
+namespace uiutil_internal {
+
+class GreedySequence {
+public:
+    // The most steps taken (each test of an op_exact counts); longer
+    // programs are left to the other engines.
+    static const int max_steps = 256;
+
+    // Reads a program (loop jumps rewritten or not); false (and no sequence)
+    // when it is not one. The tables are made through `translate` (may be
+    // null) and `word` as the matcher reads them.
+    bool build(const unsigned char* code, int length, const unsigned char* translate,
+               const char* word);
+    bool usable() const { return !m_steps.empty(); }
+
+    // The walk from p over the `size` characters of text. On success answers
+    // true, sets `end` to where the match ends and `marks` (20 entries) to
+    // the position of each group mark passed (starts 0..9, ends 10..19). On
+    // failure, `known_to_fail` is a position below which every later start
+    // fails too (p + 1 when nothing more is known): when the first step is a
+    // loop, a start inside its run ends that run where this one did and goes
+    // on the same way from there.
+    bool walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
+              int* marks) const;
+    // The registers of a match from p to end with those marks, as the
+    // matcher writes them.
+    void write_registers(int p, int end, const int* marks,
+                         uiPattern::PatternRegisters* registers) const;
+
+private:
+    enum Kind : unsigned char { test, loop, mark, zero_width };
+    struct Step {
+        Kind kind;
+        unsigned char min;  // loop: the characters it needs (0 or 1)
+        unsigned char what; // mark: register 0..19; zero_width: its opcode
+        int table;          // test, loop: offset of its 256 entries in m_tables
+    };
+    // Whether the zero-width test `opcode` holds at d.
+    bool holds(unsigned char opcode, const unsigned char* text, int size, int d) const;
+    bool word(const unsigned char* text, int d) const { return m_word[text[d]] != 0; }
+
+    std::vector<Step> m_steps;
+    std::vector<unsigned char> m_tables; // 1: accepted
+    char m_word[256] = {};
+    bool m_skips = false;  // the first step that is not a mark is a loop
+    unsigned m_groups = 0; // bit i: group i has both marks
+};
+
+} // namespace uiutil_internal
