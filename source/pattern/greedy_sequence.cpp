@@ -7,46 +7,16 @@ namespace uiutil_internal {
 
 namespace {
 
-// The size of the one-character test at x (an op_exact of one byte
-// included), 0 when it is not one.
+// The size of the one-character test at x, 0 when it is not one or does not
+// fit before end.
 int one_character(const unsigned char* x, const unsigned char* end) {
-    if (x >= end) {
-        return 0;
+    if (end - x < 2) { // only the one-byte tests fit, and x[1] is not to be read
+        return end - x == 1 && (*x == op_any_char || *x == op_word_char || *x == op_not_word_char)
+                   ? 1
+                   : 0;
     }
-    switch (*x) {
-    case op_exact:
-        return x + 1 < end && x[1] == 1 ? 3 : 0;
-    case op_any_char:
-    case op_word_char:
-    case op_not_word_char:
-        return 1;
-    case op_char_set:
-    case op_char_set_not:
-        return x + 1 < end ? 2 + x[1] : 0;
-    default:
-        return 0;
-    }
-}
-
-// Whether the one-character test at x accepts c, as the matcher decides it:
-// character tests through the translation table, word tests on the raw byte.
-bool accepts(const unsigned char* x, unsigned char c, const unsigned char* translate,
-             const char* word) {
-    unsigned char t = translate ? translate[c] : c;
-    switch (*x) {
-    case op_exact:
-        return t == x[2];
-    case op_any_char:
-        return t != newline;
-    case op_char_set:
-        return set_has(x, t);
-    case op_char_set_not:
-        return !set_has(x, t);
-    case op_word_char:
-        return word[c] != 0;
-    default: // op_not_word_char
-        return word[c] == 0;
-    }
+    int size = single_character(x);
+    return size <= end - x ? size : 0;
 }
 
 bool is_zero_width(unsigned char opcode) {
@@ -87,7 +57,8 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
         int at = static_cast<int>(m_tables.size());
         m_tables.resize(m_tables.size() + 256);
         for (int c = 0; c < 256; ++c) {
-            m_tables[at + c] = accepts(x, static_cast<unsigned char>(c), translate, word) ? 1 : 0;
+            m_tables[at + c] =
+                single_character_accepts(x, static_cast<unsigned char>(c), translate, word) ? 1 : 0;
         }
         return at;
     };

@@ -316,38 +316,7 @@ bool Matcher::empty_pass(const unsigned char* push, int d) {
 }
 
 bool Matcher::accepts(const unsigned char* x, int d) const {
-    unsigned char c = m_s[d];
-    switch (*x) {
-    case op_exact:
-        return tr(c) == x[2];
-    case op_any_char:
-        return tr(c) != newline;
-    case op_char_set:
-        return set_has(x, tr(c));
-    case op_char_set_not:
-        return !set_has(x, tr(c));
-    case op_word_char:
-        return m_word[c] != 0;
-    default: // op_not_word_char
-        return m_word[c] == 0;
-    }
-}
-
-// The length of the single-character instruction at x, 0 when it is not one.
-int single_character(const unsigned char* x) {
-    switch (*x) {
-    case op_exact:
-        return x[1] == 1 ? 3 : 0;
-    case op_any_char:
-    case op_word_char:
-    case op_not_word_char:
-        return 1;
-    case op_char_set:
-    case op_char_set_not:
-        return 2 + x[1];
-    default:
-        return 0;
-    }
+    return single_character_accepts(x, m_s[d], m_translate, m_word);
 }
 
 // A loop "push(exit) X loop_jump(push)" whose body X takes one character:

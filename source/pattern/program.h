@@ -47,6 +47,46 @@ inline bool set_has(const unsigned char* p, unsigned c) {
     return c < 8u * p[1] && (p[2 + c / 8] >> (c % 8)) & 1;
 }
 
+// The size of the one-character test at x (an op_exact of one byte
+// included), 0 when it is not one.
+inline int single_character(const unsigned char* x) {
+    switch (*x) {
+    case op_exact:
+        return x[1] == 1 ? 3 : 0;
+    case op_any_char:
+    case op_word_char:
+    case op_not_word_char:
+        return 1;
+    case op_char_set:
+    case op_char_set_not:
+        return 2 + x[1];
+    default:
+        return 0;
+    }
+}
+
+// Whether the one-character test at x accepts c, as the matcher decides it:
+// character tests through `translate` (may be null), word tests on the raw
+// byte through `word`.
+inline bool single_character_accepts(const unsigned char* x, unsigned char c,
+                                     const unsigned char* translate, const char* word) {
+    const unsigned char t = translate ? translate[c] : c;
+    switch (*x) {
+    case op_exact:
+        return t == x[2];
+    case op_any_char:
+        return t != newline;
+    case op_char_set:
+        return set_has(x, t);
+    case op_char_set_not:
+        return !set_has(x, t);
+    case op_word_char:
+        return word[c] != 0;
+    default: // op_not_word_char
+        return word[c] == 0;
+    }
+}
+
 // The size in bytes of the instruction at p (opcode included).
 inline int instruction_size(const unsigned char* p) {
     switch (p[0]) {

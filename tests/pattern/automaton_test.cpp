@@ -94,6 +94,16 @@ void make_table(int kind, unsigned char* table) {
     }
 }
 
+// Gives both probes table `kind` of make_table (none for 0).
+void translate_both(PatternProbe& reference, PatternProbe& engine, int kind) {
+    if (kind > 0) {
+        unsigned char map[256];
+        make_table(kind, map);
+        reference.set_translate(map);
+        engine.set_translate(map);
+    }
+}
+
 void expect_same(PatternProbe& reference, PatternProbe& engine, const std::string& pattern,
                  const std::string& subject, int table) {
     std::string what = describe(pattern, subject, table);
@@ -123,12 +133,7 @@ TEST(PatternAutomaton, AgreesWithTheBacktrackingSearchOnResultsRegistersAndProgr
         int table = generate.pick(3);
         PatternProbe reference(text.c_str());
         PatternProbe engine(text.c_str());
-        if (table > 0) {
-            unsigned char map[256];
-            make_table(table, map);
-            reference.set_translate(map);
-            engine.set_translate(map);
-        }
+        translate_both(reference, engine, table);
         for (int k = 0; k < 8; ++k) {
             expect_same(reference, engine, text, generate.subject(), table);
             if (HasFatalFailure()) {
@@ -196,12 +201,7 @@ TEST(PatternAutomaton, FixedSequencesOfTests) {
         for (const char* pattern : patterns) {
             PatternProbe reference(pattern);
             PatternProbe engine(pattern);
-            if (table > 0) {
-                unsigned char map[256];
-                make_table(table, map);
-                reference.set_translate(map);
-                engine.set_translate(map);
-            }
+            translate_both(reference, engine, table);
             for (int edited = 0; edited < 2; ++edited) {
                 for (PatternProbe* probe : {&reference, &engine}) {
                     probe->fastmap_text(); // compiled now, so that an edit stays
@@ -256,12 +256,7 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
         for (const char* pattern : patterns) {
             PatternProbe reference(pattern);
             PatternProbe engine(pattern);
-            if (table > 0) {
-                unsigned char map[256];
-                make_table(table, map);
-                reference.set_translate(map);
-                engine.set_translate(map);
-            }
+            translate_both(reference, engine, table);
             // The second round runs on rewritten loop jumps.
             for (int round = 0; round < 2; ++round) {
                 for (const std::string& subject : subjects) {
