@@ -21,6 +21,8 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     m_program.assign(code, code + buffer.length);
     m_usable = m_nfa.build(code, buffer.length, translate, word_table);
     if (!m_usable) {
+        // A program with back-references may still run one way only.
+        m_greedy.build(code, buffer.length, translate, word_table);
         return;
     }
     for (int at : m_nfa.loop_offsets()) {
@@ -32,6 +34,11 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     }
 }
 
+bool PatternAutomaton::walks(const uiPattern::PatternBuffer& buffer) const {
+    return m_greedy.usable() &&
+           m_greedy.loops_rewritten(reinterpret_cast<const unsigned char*>(buffer.code));
+}
+
 bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
                                  const char* word_table) const {
     if (buffer.length != static_cast<int>(m_program.size()) ||
@@ -41,7 +48,8 @@ bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
     }
     // A program without word tests reads no word table, so a changed one
     // leaves it as built.
-    if (m_nfa.reads_word_table() && std::memcmp(word_table, m_word, 256) != 0) {
+    if ((m_nfa.reads_word_table() || m_greedy.reads_word_table()) &&
+        std::memcmp(word_table, m_word, 256) != 0) {
         return false;
     }
     if (m_program.empty()) {
@@ -212,7 +220,7 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     if (m_sequence.usable()) {
         return sequence_start(buffer, accel, text, size, run);
     }
-    if (m_greedy.usable() && !has_pending_loops(buffer)) {
+    if (walks(buffer)) {
         return greedy_start(buffer, accel, text, size, run);
     }
     const std::vector<int>& loops = m_nfa.loop_offsets();

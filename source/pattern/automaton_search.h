@@ -59,16 +59,19 @@ public:
     PatternAutomaton(const uiPattern::PatternBuffer& buffer, const char* word_table);
 
     bool usable() const { return m_usable; }
+    // Whether leftmost() answers for the program as it now is by the greedy
+    // walk of a program that runs one way only, back-references or not.
+    bool walks(const uiPattern::PatternBuffer& buffer) const;
     // Whether this automaton still describes the buffer's program (only loop
     // jumps rewritten since), translation table and word table.
     bool describes(const uiPattern::PatternBuffer& buffer, const char* word_table) const;
 
     // The leftmost position from which the search's matcher run succeeds, or
-    // -1. Every op_loop_jump that the search's failing runs at earlier
-    // positions would have run is rewritten as the matcher rewrites it.
-    // `accel` (may be null) is the program's acceleration data, which passes
-    // over positions where the search would not run the matcher either.
-    // With `run`, the answer may come with the matcher's run there made.
+    // -1 (only when usable() or walks()). Every op_loop_jump that the search's failing runs at
+    // earlier positions would have run is rewritten as the matcher rewrites it. `accel` (may be
+    // null) is the program's acceleration data, which passes over positions where the search would
+    // not run the matcher either. With `run`, the answer may come with the matcher's run there
+    // made.
     int leftmost(uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                  const unsigned char* text, int size, MatcherRun* run = nullptr);
 

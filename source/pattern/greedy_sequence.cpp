@@ -48,11 +48,15 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
                            const char* word) {
     m_steps.clear();
     m_tables.clear();
+    m_loops.clear();
     m_skips = false;
+    m_reads_word = false;
     m_groups = 0;
     for (int c = 0; c < 256; ++c) {
         m_word[c] = word[c];
+        m_translate[c] = translate ? translate[c] : static_cast<unsigned char>(c);
     }
+    bool backrefs = false;
     auto add_table = [&](const unsigned char* x) {
         int at = static_cast<int>(m_tables.size());
         m_tables.resize(m_tables.size() + 256);
@@ -73,6 +77,10 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
             return false;
         }
         const unsigned char op = *pc;
+        if (op == op_word_char || op == op_not_word_char || op == op_word_start ||
+            op == op_word_end || op == op_word_bound || op == op_not_word_bound) {
+            m_reads_word = true;
+        }
         int size = one_character(pc, end);
         if (size > 0) {
             m_steps.push_back({test, 1, 0, add_table(pc)});
@@ -100,6 +108,19 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
             pc += 2;
             continue;
         }
+        if (op == op_backref && pc + 2 <= end) {
+            // The matcher repeats nothing for a group past 9, and fails for
+            // one whose marks have not both been passed.
+            const unsigned n = pc[1];
+            if (n < 10) {
+                const bool recorded = ((starts & ends) >> n) & 1u;
+                m_steps.push_back(
+                    {recorded ? backref : never, 0, static_cast<unsigned char>(n), 0});
+            }
+            backrefs = true;
+            pc += 2;
+            continue;
+        }
         if (is_zero_width(op)) {
             m_steps.push_back({zero_width, 0, op, 0});
             pc += 1;
@@ -120,6 +141,10 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
                 if (!consumes) {
                     m_skips = true; // only marks before it
                 }
+                if (push[3] == op_word_char || push[3] == op_not_word_char) {
+                    m_reads_word = true;
+                }
+                m_loops.push_back(static_cast<int>(back - code));
                 m_steps.push_back({loop, min, 0, add_table(push + 3)});
                 consumes = true;
                 pc = back + 3;
@@ -166,6 +191,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
         return false;
     }
     m_groups = starts & ends & 0x3feu;
+    m_skips = m_skips && !backrefs;
     return true;
 }
 
@@ -229,9 +255,42 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
                 return false;
             }
             break;
+        case backref:
+            if (!repeats(text, size, marks[s.what], marks[10 + s.what], d)) {
+                return false;
+            }
+            break;
+        case never:
+            return false;
         }
     }
     end = d;
+    return true;
+}
+
+bool GreedySequence::loops_rewritten(const unsigned char* code) const {
+    for (int at : m_loops) {
+        if (code[at] == op_loop_jump) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GreedySequence::repeats(const unsigned char* text, int size, int from, int to, int& d) const {
+    if (from > to) {
+        return false;
+    }
+    const int length = to - from;
+    if (length > size - d) {
+        return false;
+    }
+    for (int i = 0; i < length; ++i) {
+        if (m_translate[text[from + i]] != m_translate[text[d + i]]) {
+            return false;
+        }
+    }
+    d += length;
     return true;
 }
 

@@ -1,7 +1,9 @@
 // Programs that run one way only: one-character tests, loops over one
 // character (`X*`, `X+`), zero-width tests and group marks, one after
 // another, where whatever follows each loop refuses every character the loop
-// takes (`[a-z]+ `, `\([a-zA-Z0-9_]+\)$`, `[0-9]+\.[0-9]*x`). The matcher's
+// takes (`[a-z]+ `, `\([a-zA-Z0-9_]+\)$`, `[0-9]+\.[0-9]*x`); back-references
+// may come later, where they compare with the text the walk gave the group
+// (`\([a-z]+\) \1`). The matcher's
 // first try of such a loop is its longest run; giving characters back leaves
 // the next test facing one the loop took, so it fails there. A match at a
 // position is therefore the one greedy walk from it, and the registers are
@@ -26,6 +28,11 @@ public:
     bool build(const unsigned char* code, int length, const unsigned char* translate,
                const char* word);
     bool usable() const { return !m_steps.empty(); }
+    // Whether the walk stands for the matcher on the program as it now is:
+    // none of its loop jumps is left to rewrite.
+    bool loops_rewritten(const unsigned char* code) const;
+    // Whether the tables or the tests read the word-character table.
+    bool reads_word_table() const { return m_reads_word; }
 
     // The walk from p over the `size` characters of text. On success answers
     // true, sets `end` to where the match ends and `marks` (20 entries) to
@@ -42,22 +49,29 @@ public:
                          uiPattern::PatternRegisters* registers) const;
 
 private:
-    enum Kind : unsigned char { test, loop, mark, zero_width };
+    enum Kind : unsigned char { test, loop, mark, zero_width, backref, never };
     struct Step {
         Kind kind;
         unsigned char min;  // loop: the characters it needs (0 or 1)
-        unsigned char what; // mark: register 0..19; zero_width: its opcode
+        unsigned char what; // mark: register 0..19; zero_width: its opcode;
+                            // backref: the group, both of whose marks come before
         int table;          // test, loop: offset of its 256 entries in m_tables
     };
     // Whether the zero-width test `opcode` holds at d.
     bool holds(unsigned char opcode, const unsigned char* text, int size, int d) const;
     bool word(const unsigned char* text, int d) const { return m_word[text[d]] != 0; }
+    // The back-reference to the text from..to at d, as the matcher compares it.
+    bool repeats(const unsigned char* text, int size, int from, int to, int& d) const;
 
     std::vector<Step> m_steps;
     std::vector<unsigned char> m_tables; // 1: accepted
+    std::vector<int> m_loops;            // offsets of the loops' closing jumps
     char m_word[256] = {};
-    bool m_skips = false;  // the first step that is not a mark is a loop
-    unsigned m_groups = 0; // bit i: group i has both marks
+    bool m_reads_word = false;
+    unsigned char m_translate[256] = {}; // the identity without a table
+    bool m_skips = false;                // the first step that is not a mark is a loop, and
+                                         // no back-reference reads where a start began
+    unsigned m_groups = 0;               // bit i: group i has both marks
 };
 
 } // namespace uiutil_internal

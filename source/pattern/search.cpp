@@ -48,7 +48,7 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
         if (!m_automaton) {
             m_automaton = new PatternAutomaton(*buffer, syntaxtable);
         }
-        if (m_automaton->usable()) {
+        if (m_automaton->usable() || m_automaton->walks(*buffer)) {
             MatcherRun run{&m_registers};
             int found = m_automaton->leftmost(*buffer, m_accel, s, size, &run);
             if (found < 0 || run.matched ||

@@ -223,11 +223,11 @@ TEST(PatternAutomaton, FixedSequencesOfTests) {
 
 TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
     // Tests, loops over one character whose continuation refuses what they
-    // take, zero-width tests and group marks: once the loop jumps are
-    // rewritten, the search walks each tried position greedily and skips the
-    // starts inside a first loop's run. Programs of almost that shape (a
-    // continuation that accepts the loop's character, a word boundary after
-    // a loop) must come out the same through the other engines.
+    // take, zero-width tests, group marks and back-references to the groups
+    // passed: once the loop jumps are rewritten, the search walks each tried
+    // position greedily and skips the starts inside a first loop's run. Programs of almost that
+    // shape (a continuation that accepts the loop's character, a word boundary after a loop) must
+    // come out the same through the other engines.
     const char* const patterns[] = {"\\([a-zA-Z0-9_]+\\)$",
                                     "[a-z]+ \\([0-9]*\\)x",
                                     "\\(a*\\)b\\(c+\\)\\'",
@@ -239,7 +239,10 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
                                     "^ab*$",
                                     "[^\n]*;",
                                     "x\\.[0-9]+\\b",
-                                    "[a-z]*[a-z]"};
+                                    "[a-z]*[a-z]",
+                                    "\\([a-z]+\\) \\1",
+                                    "\\(a\\)b*c\\1$",
+                                    "\\([0-9]+\\)x\\2\\(y\\)"};
     const std::string subjects[] = {"",
                                     "Save &As...\tCtrl+Shift+S",
                                     "ab abc12x ab 3x",
@@ -251,7 +254,11 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
                                     "x.12 y\n1.5",
                                     "ab\nabbb\nabx",
                                     "abc\nd;",
-                                    "AB ABC12X Ctrl-"};
+                                    "AB ABC12X Ctrl-",
+                                    "ab abc abc ab aB",
+                                    "abbcaa abca aca",
+                                    "xab ab",
+                                    "ab aB"};
     for (int table = 0; table < 3; ++table) {
         for (const char* pattern : patterns) {
             PatternProbe reference(pattern);
