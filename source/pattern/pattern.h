@@ -142,8 +142,10 @@ public:
     // pattern with nested repetitions can need exponentially many against a
     // subject it does not match, so the bound keeps such a match short.
     // While a bound is set, match() runs the backtracking search alone, so
-    // every step is counted; without one, the automaton answers for programs
-    // without back-references and nothing is counted. 0 or a negative value,
+    // every step is counted; without one, the linear-time engines answer for
+    // programs without back-references, and for those with back-references
+    // that run one way only (docs/pattern_engines.md), and nothing is counted.
+    // 0 or a negative value,
     // the default, means no bound: results are then exactly the specified
     // ones. A match() that reaches the bound gives up: it answers 0, as for no
     // match (registers unset, subject not kept), and work_exhausted() answers
@@ -219,8 +221,9 @@ private:
     // Private search acceleration derived from the program (never changes an
     // observable result); built beside the fastmap.
     uiutil_internal::PatternAccel* m_accel;
-    // The linear-time engine for programs without back-references, built on
-    // the first search without a work bound.
+    // The linear-time engines for programs without back-references (and the
+    // greedy walk, which may have them), built on the first search without a
+    // work bound.
     uiutil_internal::PatternAutomaton* m_automaton;
     // The bound of set_work_limit (0: none) and whether the last match
     // reached it.
