@@ -144,7 +144,7 @@ public:
     // While a bound is set, match() runs the backtracking search alone, so
     // every step is counted; without one, the linear-time engines answer for
     // programs without back-references, and for those with back-references
-    // that run one way only (docs/pattern_engines.md), and nothing is counted.
+    // that leave the matcher nothing to choose, and nothing is counted.
     // 0 or a negative value,
     // the default, means no bound: results are then exactly the specified
     // ones. A match() that reaches the bound gives up: it answers 0, as for no
