@@ -221,7 +221,11 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
         return sequence_start(buffer, accel, text, size, run);
     }
     if (walks(buffer)) {
-        return greedy_start(buffer, accel, text, size, run);
+        const int found = greedy_start(buffer, accel, text, size, run);
+        if (found != walk_gave_up) {
+            return found;
+        }
+        // (Only a program the automaton takes gives up; the walks left no trace.)
     }
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
@@ -322,27 +326,41 @@ int PatternAutomaton::greedy_start(const uiPattern::PatternBuffer& buffer,
                                    MatcherRun* run) const {
     // The first tried position where the walk succeeds is the search's;
     // a failed walk may say that the starts up to some position fail too.
+    // Walks from one start after another can read the same run again and
+    // again (`x[a-z]*y` against x's), so for a program the automaton can
+    // take, they stop once the bytes read pass a bound linear in the
+    // subject. The matcher would read at least as much, so a program with
+    // back-references walks on.
+    long long budget = m_usable ? 4LL * size + 256 : -1;
     int marks[20];
     int end = 0;
     int fails_below = 0;
     int found = -1;
+    auto walk = [&](int p) {
+        if (m_greedy.walk(text, size, p, end, fails_below, marks)) {
+            found = p;
+            return true;
+        }
+        return budget >= 0 && (budget -= end - p + 1) < 0;
+    };
     if (TriedByByte::applies(buffer, accel)) {
         const ByteStarts starts(TriedByByte(buffer, accel), text, size);
         for (int p = starts.first(); p >= 0;
              p = starts.after(fails_below > p + 1 ? fails_below - 1 : p)) {
-            if (m_greedy.walk(text, size, p, end, fails_below, marks)) {
-                found = p;
+            if (walk(p)) {
                 break;
             }
         }
     } else {
         TriedPositions tried(buffer, text, size, accel);
         for (int p = tried.next(); p >= 0; p = tried.next()) {
-            if (p >= fails_below && m_greedy.walk(text, size, p, end, fails_below, marks)) {
-                found = p;
+            if (p >= fails_below && walk(p)) {
                 break;
             }
         }
+    }
+    if (found < 0 && budget < 0 && m_usable) {
+        return walk_gave_up;
     }
     if (found >= 0 && run) {
         m_greedy.write_registers(found, end, marks, run->registers);

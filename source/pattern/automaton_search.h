@@ -108,7 +108,9 @@ private:
     int sequence_start(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                        const unsigned char* text, int size, MatcherRun* run) const;
     // leftmost() for a program that runs one way only, once none of its
-    // loop jumps is left to rewrite.
+    // loop jumps is left to rewrite; walk_gave_up when the walks of a
+    // program the automaton takes read more than their bound.
+    static const int walk_gave_up = -2;
     int greedy_start(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
                      const unsigned char* text, int size, MatcherRun* run) const;
     // Runs the matcher at m_floor under a bound on its work, while that

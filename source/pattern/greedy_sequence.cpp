@@ -226,6 +226,7 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
         switch (s.kind) {
         case test:
             if (d >= size || !tables[s.table + text[d]]) {
+                end = d;
                 return false;
             }
             ++d;
@@ -237,6 +238,7 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
                 ++d;
             }
             if (d - from < s.min) {
+                end = d;
                 return false;
             }
             if (first_loop) {
@@ -252,15 +254,18 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
             break;
         case zero_width:
             if (!holds(s.what, text, size, d)) {
+                end = d;
                 return false;
             }
             break;
         case backref:
             if (!repeats(text, size, marks[s.what], marks[10 + s.what], d)) {
+                end = d;
                 return false;
             }
             break;
         case never:
+            end = d;
             return false;
         }
     }

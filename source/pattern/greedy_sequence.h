@@ -37,7 +37,8 @@ public:
     // The walk from p over the `size` characters of text. On success answers
     // true, sets `end` to where the match ends and `marks` (20 entries) to
     // the position of each group mark passed (starts 0..9, ends 10..19). On
-    // failure, `known_to_fail` is a position below which every later start
+    // failure, `end` is where the walk stopped, and `known_to_fail` is a
+    // position below which every later start
     // fails too (p + 1 when nothing more is known): when the first step is a
     // loop, a start inside its run ends that run where this one did and goes
     // on the same way from there.

@@ -277,6 +277,26 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
     }
 }
 
+TEST(PatternAutomaton, WalksFromEveryStartOfALongRunStayLinear) {
+    // Every start walks to the end of the run and fails there (the `;` is
+    // further on); the walks give way to the automaton before they read the
+    // run once per start.
+    const std::string run = std::string(1 << 18, 'a') + "-;";
+    for (const char* text : {"[a-z][a-z]*;", "\\([a-z]\\)[a-z]*;"}) {
+        PatternProbe engine(text);
+        within_deadline(text, [&] {
+            for (int round = 0; round < 3; ++round) { // later rounds walk
+                EXPECT_EQ(0, engine.match(uiSaveString(run.c_str()))) << text;
+            }
+            EXPECT_EQ(1, engine.match(uiSaveString(("a;" + run).c_str()))) << text;
+            EXPECT_EQ(0, engine.registers().start[0]) << text;
+        });
+        PatternProbe reference(text);
+        reference_search<PatternProbe>(reference.buf(), std::string(12, 'a'));
+        EXPECT_EQ(engine.program(), reference.program()) << text;
+    }
+}
+
 TEST(PatternAutomaton, FollowsAnEditedWordTable) {
     // Word tests read the shared table at every match, and so do the
     // search's skips over positions where no match can begin (\w+ tries
