@@ -65,13 +65,22 @@ private:
     std::thread m_thread; // last: it starts once the rest is set up
 };
 
-// Runs f; if it has not finished after `seconds`, the case is reported and
-// the test program ends, so a hang cannot stall the suite.
+// How many times longer the guards wait: UIUTIL_TEST_DEADLINE_SCALE (a
+// whole number, 1 when unset), for runs under slow memory checkers.
+inline int deadline_scale() {
+    const char* text = std::getenv("UIUTIL_TEST_DEADLINE_SCALE");
+    int scale = text ? std::atoi(text) : 1;
+    return scale > 0 ? scale : 1;
+}
+
+// Runs f; if it has not finished after `seconds` (times deadline_scale()),
+// the case is reported and the test program ends, so a hang cannot stall the
+// suite.
 template <class F> void within_deadline(const char* what, F f, int seconds = 10) {
     static DeadlineWatch watch;
     struct Armed {
         Armed(const char* what, int seconds) { watch.arm(what, seconds); }
         ~Armed() { watch.disarm(); }
-    } armed(what, seconds);
+    } armed(what, seconds * deadline_scale());
     f();
 }
