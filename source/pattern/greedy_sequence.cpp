@@ -139,7 +139,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
             const unsigned char* back = push + 3 + body;
             if (body > 0 && closes_loop(back, push, end)) {
                 if (!consumes) {
-                    m_skips = true; // only marks before it
+                    m_skips = true; // only marks and zero-width tests before it
                 }
                 if (push[3] == op_word_char || push[3] == op_not_word_char) {
                     m_reads_word = true;

@@ -38,10 +38,10 @@ public:
     // true, sets `end` to where the match ends and `marks` (20 entries) to
     // the position of each group mark passed (starts 0..9, ends 10..19). On
     // failure, `end` is where the walk stopped, and `known_to_fail` is a
-    // position below which every later start
-    // fails too (p + 1 when nothing more is known): when the first step is a
-    // loop, a start inside its run ends that run where this one did and goes
-    // on the same way from there.
+    // position below which every later start fails too (p + 1 when nothing
+    // more is known): when the first step that consumes is a loop, a start
+    // inside its run ends that run where this one did and goes on the same
+    // way from there.
     bool walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
               int* marks) const;
     // The registers of a match from p to end with those marks, as the
@@ -70,7 +70,7 @@ private:
     char m_word[256] = {};
     bool m_reads_word = false;
     unsigned char m_translate[256] = {}; // the identity without a table
-    bool m_skips = false;                // the first step that is not a mark is a loop, and
+    bool m_skips = false;                // the first step that consumes is a loop, and
                                          // no back-reference reads where a start began
     unsigned m_groups = 0;               // bit i: group i has both marks
 };
