@@ -327,7 +327,7 @@ int PatternAutomaton::greedy_start(const uiPattern::PatternBuffer& buffer,
     // The first tried position where the walk succeeds is the search's;
     // a failed walk may say that the starts up to some position fail too.
     // Walks from one start after another can read the same run again and
-    // again (`x[a-z]*y` against x's), so for a program the automaton can
+    // again (`[a-z][a-z]*;` against a long word), so for a program the automaton can
     // take, they stop once the bytes read pass a bound linear in the
     // subject. The matcher would read at least as much, so a program with
     // back-references walks on.

@@ -57,6 +57,12 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
         m_translate[c] = translate ? translate[c] : static_cast<unsigned char>(c);
     }
     bool backrefs = false;
+    auto reject = [&] {
+        m_steps.clear();
+        m_tables.clear();
+        m_loops.clear();
+        return false;
+    };
     auto add_table = [&](const unsigned char* x) {
         int at = static_cast<int>(m_tables.size());
         m_tables.resize(m_tables.size() + 256);
@@ -73,8 +79,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
     bool consumes = false;
     while (pc < end) {
         if (static_cast<int>(m_steps.size()) >= max_steps) {
-            m_steps.clear();
-            return false;
+            return reject();
         }
         const unsigned char op = *pc;
         if (op == op_word_char || op == op_not_word_char || op == op_word_start ||
@@ -151,9 +156,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
                 continue;
             }
         }
-        m_steps.clear(); // a choice, another jump, a back-reference or another code
-        m_tables.clear();
-        return false;
+        return reject(); // a choice, another jump or another code
     }
     // Each loop's give-backs must fail at once: whatever follows it, past
     // group marks, refuses every character it takes.
@@ -180,15 +183,11 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
             }
         }
         if (!refuses) {
-            m_steps.clear();
-            m_tables.clear();
-            return false;
+            return reject();
         }
     }
     if (!consumes) {
-        m_steps.clear(); // an empty or zero-width program is the other engines' business
-        m_tables.clear();
-        return false;
+        return reject(); // an empty or zero-width program is the other engines' business
     }
     m_groups = starts & ends & 0x3feu;
     m_skips = m_skips && !backrefs;

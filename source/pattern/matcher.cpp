@@ -319,10 +319,6 @@ bool Matcher::accepts(const unsigned char* x, int d) const {
     return single_character_accepts(x, m_s[d], m_translate, m_word);
 }
 
-// A loop "push(exit) X loop_jump(push)" whose body X takes one character:
-// the same resume points, rewrite and end position as running it step by
-// step, without the interpretation per character. Returns the instruction to
-// go on with, or null when the loop has another shape.
 const unsigned char* Matcher::loop_back(const unsigned char* push) {
     if (push != m_loop.push) {
         const unsigned char* body = push + 3;
@@ -345,6 +341,10 @@ const unsigned char* Matcher::loop_back(const unsigned char* push) {
     return m_loop.back;
 }
 
+// A loop "push(exit) X loop_jump(push)" whose body X takes one character:
+// the same resume points, rewrite and end position as running it step by
+// step, without the interpretation per character. Returns the instruction to
+// go on with, or null when the loop has another shape.
 const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
     const unsigned char* body = push + 3;
     const unsigned char* back = loop_back(push);
@@ -393,7 +393,6 @@ void Matcher::discard_futile() {
 
 int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
     m_written = 0;
-
     m_stack.clear(); // (a run that reached the work bound left points)
     m_resumes = 0;
     m_pos = pos;
