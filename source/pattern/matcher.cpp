@@ -1,5 +1,6 @@
 // The backtracking matcher and its helpers.
 #include "matcher.h"
+#include "failed_branch.h"
 #include "failure_memo.h"
 #include "instruction.h"
 #include "loop_rewrite.h"
@@ -213,6 +214,13 @@ private:
     // along the subject would.
     template <bool Memo> int execute(const unsigned char* pc, int d);
     bool memo_sound() const;
+    // Starts taking the shortcut past first ways that fail for certain
+    // (failed_branch.h), when the program may profit; answers whether it did.
+    bool begin_shortcuts();
+    // With shortcuts on: whether the first way of the op_push_alternative at
+    // pc fails for certain from d; its register writes are then made, and
+    // the run goes on with the second way.
+    bool settle_first_way(const unsigned char* pc, int d);
     // Drops the newest resume point for an op_pop_jump.
     template <bool Memo> void drop_point();
     // Sets register reg (0..9 starts, 10..19 ends).
@@ -261,6 +269,13 @@ private:
     } m_loop = {nullptr, nullptr, false};
     long long m_memo_after = LLONG_MAX;
     std::unique_ptr<FailureMemo> m_memo;
+    // Shortcuts are considered once a run has gone back this often.
+    static constexpr long long shortcut_after = 32;
+    bool m_shortcuts_considered = false;
+    bool m_shortcuts = false;
+    std::unique_ptr<BranchShortcut> m_shortcut;
+    std::vector<LivePoint> m_live;
+    std::vector<RegisterWrite> m_settled;
 };
 
 bool Matcher::backref(int n, int& d) const {
@@ -397,6 +412,8 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
     m_resumes = 0;
     m_pos = pos;
     m_registers = registers;
+    m_shortcuts_considered = false;
+    m_shortcuts = false;
     // A bounded run counts every resume point as documented; it never changes
     // over.
     if (!m_budget) {
@@ -413,6 +430,44 @@ bool Matcher::memo_sound() const {
         if (!fits(m_code, at, length) || m_code[at] == op_backref) {
             return false;
         }
+    }
+    return true;
+}
+
+bool Matcher::begin_shortcuts() {
+    m_shortcuts_considered = true;
+    // A bounded run counts every resumption; consumption that stops short
+    // of the subject's end is not what the proof of failure follows.
+    if (m_budget || m_stop != m_size) {
+        return false;
+    }
+    if (!m_shortcut) {
+        m_shortcut.reset(new BranchShortcut(m_code, static_cast<int>(m_end - m_code), m_translate,
+                                            m_word, m_s, m_size));
+    }
+    if (!m_shortcut->promising()) {
+        return false;
+    }
+    m_shortcut->begin_run();
+    m_shortcuts = true;
+    return true;
+}
+
+bool Matcher::settle_first_way(const unsigned char* pc, int d) {
+    const int at = static_cast<int>(pc - m_code);
+    if (!m_shortcut->fails(at + 3, d)) {
+        return false;
+    }
+    m_live.clear();
+    for (int i = 0; i < m_stack.size(); ++i) {
+        m_live.push_back({m_stack.at(i).owner, m_stack.at(i).newest()});
+    }
+    m_live.push_back({at, d}); // the point of the second way, live under the first
+    if (!m_shortcut->settle(at + 3, d, m_live, m_settled)) {
+        return false;
+    }
+    for (const RegisterWrite& write : m_settled) {
+        write_register<false>(write.reg, write.value);
     }
     return true;
 }
@@ -481,6 +536,10 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
             ++pc;
             break;
         case op_push_alternative: {
+            if (!Memo && m_shortcuts && settle_first_way(pc, d)) {
+                pc = jump_target(pc);
+                break;
+            }
             // Remembering visits needs a state per character consumed, so
             // while it can, a loop over one character runs step by step.
             bool step_by_step = Memo && m_memo->can_open();
@@ -638,7 +697,16 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                 }
                 pc = point.resume;
                 d = point.position;
-                if (!Memo && ++m_resumes > m_memo_after) {
+                if (!Memo && ++m_resumes > shortcut_after && !m_shortcuts_considered &&
+                    begin_shortcuts()) {
+                    // The run so far left nothing the new one would not
+                    // leave again (loop jumps rewrite to the same opcodes),
+                    // so it starts over and takes the shortcuts from the top.
+                    m_written = 0;
+                    m_stack.clear();
+                    return execute<false>(m_code, m_pos);
+                }
+                if (!Memo && m_resumes > m_memo_after) {
                     m_memo_after = LLONG_MAX;
                     if (memo_sound()) {
                         m_memo.reset(new FailureMemo);

@@ -1,0 +1,192 @@
+#include "failed_branch.h"
+#include "instruction.h"
+
+#include <algorithm>
+
+using namespace uiutil_internal;
+
+namespace {
+
+// The walk's bounds: threads begun, and instructions run in all.
+const int max_threads = 4096;
+const long long max_steps = 1 << 16;
+// The most places one matcher run checks.
+const int max_checks = 16;
+
+} // namespace
+
+bool FailedBranch::settle(const ReachSummary& reach, int pc, int d,
+                          const std::vector<LivePoint>& below, std::vector<RegisterWrite>& writes) {
+    const unsigned wanted = reach.at(pc) & ReachSummary::register_bits;
+    if (reach.at(pc) & ReachSummary::unfollowable) {
+        return false;
+    }
+    m_below = &below;
+    m_points.clear();
+    m_writes.clear();
+    m_found = 0;
+    m_steps = 0;
+    m_tasks.assign(1, Task{pc, d, -1, 0, 0});
+    int threads = 0;
+    while (!m_tasks.empty() && m_found != wanted) {
+        const Task task = m_tasks.back();
+        m_tasks.pop_back();
+        if (task.pc < 0) {
+            settle_writes(task.from, task.to);
+        } else if ((reach.at(task.pc) & ReachSummary::register_bits & ~m_found) != 0) {
+            if (++threads > max_threads || !run_thread(task)) {
+                return false;
+            }
+        }
+    }
+    writes.clear();
+    for (int reg = 0; reg < 20; ++reg) {
+        if ((m_found >> reg) & 1u) {
+            writes.push_back({reg, m_value[reg]});
+        }
+    }
+    return true;
+}
+
+void FailedBranch::settle_writes(int from, int to) {
+    for (int i = to; i-- > from;) {
+        const unsigned bit = 1u << m_writes[i].reg;
+        if (!(m_found & bit)) {
+            m_found |= bit;
+            m_value[m_writes[i].reg] = m_writes[i].value;
+        }
+    }
+}
+
+bool FailedBranch::empty_pass(int push, int d, int points) const {
+    // As the matcher decides it: the newest point the loop recorded, or the
+    // one the op_dummy_jump entering a `+` loop recorded, holds where the
+    // pass began.
+    const int first_pass_owner = push - 3;
+    const bool plus_loop = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
+                           jump_target(m_code + first_pass_owner) == m_code + push + 3;
+    auto owns = [&](int owner) {
+        return owner == push || (plus_loop && owner == first_pass_owner);
+    };
+    for (int i = points; i >= 0; i = m_points[i].under) {
+        if (owns(m_points[i].owner)) {
+            return m_points[i].position == d;
+        }
+    }
+    for (std::size_t i = m_below->size(); i-- > 0;) {
+        if (owns((*m_below)[i].owner)) {
+            return (*m_below)[i].position == d;
+        }
+    }
+    return false;
+}
+
+bool FailedBranch::run_thread(Task task) {
+    int pc = task.pc;
+    int d = task.d;
+    int points = task.points;
+    const int from = static_cast<int>(m_writes.size());
+    for (;;) {
+        if (++m_steps > max_steps || pc >= m_length) {
+            return false;
+        }
+        const unsigned char* p = m_code + pc;
+        bool ok = true;
+        switch (*p) {
+        case op_exact: {
+            const int n = p[1];
+            if (n > m_size - d) {
+                ok = false;
+                break;
+            }
+            for (int i = 0; i < n && ok; ++i) {
+                const unsigned char c = m_text[d + i];
+                ok = (m_translate ? m_translate[c] : c) == p[2 + i];
+            }
+            d += n;
+            pc += 2 + n;
+            break;
+        }
+        case op_any_char:
+        case op_char_set:
+        case op_char_set_not:
+        case op_word_char:
+        case op_not_word_char:
+            ok = d < m_size && single_character_accepts(p, m_text[d], m_translate, m_word);
+            ++d;
+            pc += instruction_size(p);
+            break;
+        case op_line_start:
+        case op_line_end:
+        case op_buffer_start:
+        case op_buffer_end:
+        case op_word_start:
+        case op_word_end:
+        case op_word_bound:
+        case op_not_word_bound:
+            ok = zero_width_holds(*p, m_text, m_size, d, m_word);
+            ++pc;
+            break;
+        case op_group_start:
+        case op_group_end:
+            if (p[1] < 10) {
+                m_writes.push_back({*p == op_group_start ? p[1] : 10 + p[1], d});
+            }
+            pc += 2;
+            break;
+        case op_push_alternative: {
+            // The second way is walked first, then the first (with this
+            // point live under it), then this thread's own writes.
+            const int point = static_cast<int>(m_points.size());
+            m_points.push_back({pc, d, points});
+            m_tasks.push_back({-1, 0, 0, from, static_cast<int>(m_writes.size())});
+            m_tasks.push_back({pc + 3, d, point, 0, 0});
+            m_tasks.push_back({static_cast<int>(jump_target(p) - m_code), d, points, 0, 0});
+            return true;
+        }
+        case op_dummy_jump:
+            // An empty resume point: resuming there goes straight on failing.
+            m_points.push_back({pc, d, points});
+            points = static_cast<int>(m_points.size()) - 1;
+            pc = static_cast<int>(jump_target(p) - m_code);
+            break;
+        case op_jump: {
+            const int target = static_cast<int>(jump_target(p) - m_code);
+            const bool loop = target < pc && m_code[target] == op_push_alternative;
+            pc = loop && empty_pass(target, d, points) ? pc + 3 : target;
+            break;
+        }
+        default:
+            return false; // not followed (the summary keeps these out)
+        }
+        if (!ok) {
+            settle_writes(from, static_cast<int>(m_writes.size()));
+            return true;
+        }
+    }
+}
+
+void BranchShortcut::begin_run() {
+    m_checks = 0;
+    m_checked.clear();
+}
+
+bool BranchShortcut::fails(int pc, int d) {
+    if (m_checks >= max_checks || m_budget <= 0) {
+        return false;
+    }
+    if (m_reach.saw_loop_jump()) {
+        m_reach.build(m_code, m_length); // some may be rewritten by now
+    }
+    const unsigned bits = m_reach.at(pc);
+    if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {
+        return false;
+    }
+    const std::uint64_t place = FailureMemo::key(pc, d);
+    if (std::find(m_checked.begin(), m_checked.end(), place) != m_checked.end()) {
+        return false;
+    }
+    m_checked.push_back(place);
+    ++m_checks;
+    return m_end.from(pc, d, m_budget) == EndReach::cannot;
+}

@@ -1,0 +1,80 @@
+#include "reach_summary.h"
+#include "instruction.h"
+
+using namespace uiutil_internal;
+
+namespace {
+
+// What the instruction itself contributes.
+unsigned own_bits(const unsigned char* code, int length, const Instruction& in) {
+    switch (in.opcode) {
+    case op_group_start:
+        return in.group < 10 ? 1u << in.group : 0;
+    case op_group_end:
+        return in.group < 10 ? 1u << (10 + in.group) : 0;
+    case op_pop_jump:
+    case op_loop_jump:
+    case op_backref:
+        return ReachSummary::unfollowable;
+    case op_push_alternative: {
+        // A loop's entry: the closing jump just before the exit jumps back
+        // here; the body between them nests a choice when it records resume
+        // points of its own.
+        const int back = in.target - 3;
+        if (back <= in.offset || in.target > length) {
+            return 0;
+        }
+        const Instruction closing = decode(code, back);
+        if (!jumps_back(closing) || closing.target != in.offset) {
+            return 0;
+        }
+        for (int at = in.offset + 3; at < back; at += decode(code, at).size) {
+            if (code[at] == op_push_alternative || code[at] == op_dummy_jump) {
+                return ReachSummary::nested_choice;
+            }
+        }
+        return 0;
+    }
+    default:
+        // (Only the codes the compiler never writes pass as no-ops.)
+        return in.info().role == OpcodeRole::no_op ? ReachSummary::unfollowable : 0;
+    }
+}
+
+} // namespace
+
+void ReachSummary::build(const unsigned char* code, int length) {
+    m_reach.assign(static_cast<std::size_t>(length) + 1, unfollowable);
+    m_saw_loop_jump = false;
+    std::vector<int> starts;
+    for (int at = 0; at < length; at += decode(code, at).size) {
+        if (!fits(code, at, length)) {
+            return; // every offset stays unfollowable
+        }
+        starts.push_back(at);
+    }
+    std::vector<unsigned> own(starts.size());
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const Instruction in = decode(code, starts[i]);
+        own[i] = own_bits(code, length, in);
+        m_reach[starts[i]] = own[i];
+        m_saw_loop_jump |= in.opcode == op_loop_jump;
+    }
+    m_reach[length] = 0;
+    // Offsets inside an instruction stay unfollowable, so a jump into one
+    // marks its source as well. Loops need a few rounds to settle.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::size_t i = starts.size(); i-- > 0;) {
+            const Successors next = successors(decode(code, starts[i]));
+            unsigned bits = own[i];
+            for (int k = 0; k < next.count; ++k) {
+                bits |= at(next.offsets[k]);
+            }
+            if (bits != m_reach[starts[i]]) {
+                m_reach[starts[i]] = bits;
+                changed = true;
+            }
+        }
+    }
+}
