@@ -381,7 +381,7 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
         return false;
     }
     m_floor_record.tried();
-    WorkBudget bound{64 + 2LL * (size - m_floor), 0, false};
+    WorkBudget bound{64 + 2LL * (size - m_floor), 0, false, false};
     // m_word holds what the shared word table holds wherever the program
     // reads it (see describes()).
     if (run_matcher(&buffer, reinterpret_cast<const char*>(text), size, m_floor, run.registers,

@@ -270,7 +270,7 @@ private:
     long long m_memo_after = LLONG_MAX;
     std::unique_ptr<FailureMemo> m_memo;
     // Shortcuts are considered once a run has gone back this often.
-    static constexpr long long shortcut_after = 32;
+    static constexpr long long shortcut_after = 8;
     bool m_shortcuts_considered = false;
     bool m_shortcuts = false;
     std::unique_ptr<BranchShortcut> m_shortcut;
@@ -436,9 +436,10 @@ bool Matcher::memo_sound() const {
 
 bool Matcher::begin_shortcuts() {
     m_shortcuts_considered = true;
-    // A bounded run counts every resumption; consumption that stops short
-    // of the subject's end is not what the proof of failure follows.
-    if (m_budget || m_stop != m_size) {
+    // The caller's bound counts the plain matcher's steps; consumption that
+    // stops short of the subject's end is not what the proof of failure
+    // follows.
+    if ((m_budget && m_budget->counts_plain_steps) || m_stop != m_size) {
         return false;
     }
     if (!m_shortcut) {

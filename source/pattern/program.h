@@ -112,11 +112,14 @@ inline int instruction_size(const unsigned char* p) {
 
 // The work bound of one match() (see uiPattern::set_work_limit): the most
 // resume points the matcher may go back to, how many it has, and whether it
-// gave up at the bound.
+// gave up at the bound. Under the caller's bound every step is one the plain
+// matcher takes; the engines' own bounds (`counts_plain_steps` false) let
+// the matcher pass over first ways that fail for certain.
 struct WorkBudget {
     long long limit;
     long long used;
     bool exhausted;
+    bool counts_plain_steps = true;
 };
 
 } // namespace uiutil_internal

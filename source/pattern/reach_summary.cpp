@@ -54,9 +54,11 @@ void ReachSummary::build(const unsigned char* code, int length) {
         starts.push_back(at);
     }
     std::vector<unsigned> own(starts.size());
+    std::vector<Successors> next(starts.size());
     for (std::size_t i = 0; i < starts.size(); ++i) {
         const Instruction in = decode(code, starts[i]);
         own[i] = own_bits(code, length, in);
+        next[i] = successors(in);
         m_reach[starts[i]] = own[i];
         m_saw_loop_jump |= in.opcode == op_loop_jump;
     }
@@ -66,10 +68,9 @@ void ReachSummary::build(const unsigned char* code, int length) {
     for (bool changed = true; changed;) {
         changed = false;
         for (std::size_t i = starts.size(); i-- > 0;) {
-            const Successors next = successors(decode(code, starts[i]));
             unsigned bits = own[i];
-            for (int k = 0; k < next.count; ++k) {
-                bits |= at(next.offsets[k]);
+            for (int k = 0; k < next[i].count; ++k) {
+                bits |= at(next[i].offsets[k]);
             }
             if (bits != m_reach[starts[i]]) {
                 m_reach[starts[i]] = bits;
