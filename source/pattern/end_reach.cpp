@@ -33,11 +33,11 @@ int run_end(const unsigned char* text, int d, int size) {
 
 } // namespace
 
-EndReach::EndReach(const unsigned char* code, int length, const unsigned char* translate,
-                   const char* word, const unsigned char* text, int size)
-    : m_code(code), m_length(length), m_translate(translate), m_word(word), m_text(text),
-      m_size(size), m_kind(static_cast<std::size_t>(length) + 1, 0),
-      m_mark(static_cast<std::size_t>(length) + 1, 0) {
+EndReach::EndReach(const ProgramRun& run)
+    : m_run(run), m_kind(static_cast<std::size_t>(run.length) + 1, 0),
+      m_mark(static_cast<std::size_t>(run.length) + 1, 0) {
+    const unsigned char* code = run.code;
+    const int length = run.length;
     for (int at = 0; at < length && fits(code, at, length); at += decode(code, at).size) {
         m_kind[at] = instruction_start;
         if (code[at] == op_exact) {
@@ -58,7 +58,7 @@ EndReach::Answer EndReach::close(int d) {
     while (!m_stack.empty()) {
         const int at = m_stack.back();
         m_stack.pop_back();
-        if (at >= m_length) {
+        if (at >= m_run.length) {
             return may; // the matcher stops with a match at or past the end
         }
         if (at < 0 || m_kind[at] == 0) {
@@ -72,7 +72,7 @@ EndReach::Answer EndReach::close(int d) {
             m_consumers.push_back(at);
             continue;
         }
-        const Instruction in = decode(m_code, at);
+        const Instruction in = decode(m_run.code, at);
         switch (in.info().role) {
         case OpcodeRole::consumes:
             if (in.opcode == op_backref) {
@@ -85,7 +85,7 @@ EndReach::Answer EndReach::close(int d) {
             }
             break;
         case OpcodeRole::zero_width:
-            if (zero_width_holds(in.opcode, m_text, m_size, d, m_word)) {
+            if (zero_width_holds(in.opcode, m_run.text, m_run.size, d, m_run.word)) {
                 m_stack.push_back(at + 1);
             }
             break;
@@ -113,23 +113,23 @@ EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
             return unknown;
         }
         const Answer closed = close(d);
-        if (closed != cannot || d == m_size) {
+        if (closed != cannot || d == m_run.size) {
             return closed;
         }
-        const unsigned char c = m_text[d];
-        const unsigned char t = m_translate ? m_translate[c] : c;
+        const unsigned char c = m_run.text[d];
+        const unsigned char t = m_run.translate ? m_run.translate[c] : c;
         m_next.clear();
         for (int at : m_consumers) {
             if (m_kind[at] == literal_byte) {
-                if (t == m_code[at]) {
+                if (t == m_run.code[at]) {
                     m_next.push_back(at + 1);
                 }
-            } else if (m_code[at] == op_exact) {
-                if (t == m_code[at + 2]) {
+            } else if (m_run.code[at] == op_exact) {
+                if (t == m_run.code[at + 2]) {
                     m_next.push_back(at + 3);
                 }
-            } else if (single_character_accepts(m_code + at, c, m_translate, m_word)) {
-                m_next.push_back(at + instruction_size(m_code + at));
+            } else if (single_character_accepts(m_run.code + at, c, m_run.translate, m_run.word)) {
+                m_next.push_back(at + instruction_size(m_run.code + at));
             }
         }
         if (m_next.empty()) {
@@ -140,8 +140,8 @@ EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
         // Inside a run of equal characters every position sees the same
         // neighbours, so a set that one step inside the run leaves as it was
         // stays so to the run's end.
-        if (d > 0 && m_text[d - 1] == c && m_next == m_seeds) {
-            d = run_end(m_text, d, m_size);
+        if (d > 0 && m_run.text[d - 1] == c && m_next == m_seeds) {
+            d = run_end(m_run.text, d, m_run.size);
             continue;
         }
         m_seeds.swap(m_next);

@@ -11,37 +11,21 @@
 
 namespace uiutil_internal {
 
-// Whether the zero-width test `op` holds at position d of text[0, size), as
-// the matcher decides it (word tests on the raw bytes through `word`).
-inline bool zero_width_holds(unsigned char op, const unsigned char* text, int size, int d,
-                             const char* word) {
-    auto w = [&](int i) { return word[text[i]] != 0; };
-    switch (op) {
-    case op_line_start:
-        return d == 0 || text[d - 1] == newline;
-    case op_line_end:
-        return d == size || text[d] == newline;
-    case op_buffer_start:
-        return d == 0;
-    case op_buffer_end:
-        return d == size;
-    case op_word_start:
-        return d < size && w(d) && (d == 0 || !w(d - 1));
-    case op_word_end:
-        return d > 0 && w(d - 1) && (d == size || !w(d));
-    case op_word_bound:
-        return d == 0 || d == size || w(d - 1) != w(d);
-    default: // op_not_word_bound
-        return d != 0 && d != size && w(d - 1) == w(d);
-    }
-}
+// A program and a subject, as the matcher sees them: code[0, length), the
+// translation table (may be null) and the word table, and text[0, size),
+// which may be consumed to its end.
+struct ProgramRun {
+    const unsigned char* code;
+    int length;
+    const unsigned char* translate;
+    const char* word;
+    const unsigned char* text;
+    int size;
+};
 
 class EndReach {
 public:
-    // The program and the subject text[0, size), which may be consumed to
-    // its end; translate as the matcher's (may be null), word its word table.
-    EndReach(const unsigned char* code, int length, const unsigned char* translate,
-             const char* word, const unsigned char* text, int size);
+    explicit EndReach(const ProgramRun& run);
 
     enum Answer { cannot, may, unknown };
     // From instruction `pc` at position d. `budget` counts the positions the
@@ -56,12 +40,7 @@ private:
     // end was reached, unknown when the way holds what is not followed.
     Answer close(int d);
 
-    const unsigned char* m_code;
-    int m_length;
-    const unsigned char* m_translate;
-    const char* m_word;
-    const unsigned char* m_text;
-    int m_size;
+    ProgramRun m_run;
     // Per byte offset: 1 at an instruction's start, 2 at the second and later
     // bytes of an op_exact's text (the state that byte is to be read in).
     std::vector<unsigned char> m_kind;

@@ -63,8 +63,8 @@ bool FailedBranch::empty_pass(int push, int d, int points) const {
     // one the op_dummy_jump entering a `+` loop recorded, holds where the
     // pass began.
     const int first_pass_owner = push - 3;
-    const bool plus_loop = first_pass_owner >= 0 && m_code[first_pass_owner] == op_dummy_jump &&
-                           jump_target(m_code + first_pass_owner) == m_code + push + 3;
+    const bool plus_loop = first_pass_owner >= 0 && m_run.code[first_pass_owner] == op_dummy_jump &&
+                           jump_target(m_run.code + first_pass_owner) == m_run.code + push + 3;
     auto owns = [&](int owner) {
         return owner == push || (plus_loop && owner == first_pass_owner);
     };
@@ -87,46 +87,26 @@ bool FailedBranch::run_thread(Task task) {
     int points = task.points;
     const int from = static_cast<int>(m_writes.size());
     for (;;) {
-        if (++m_steps > max_steps || pc >= m_length) {
+        if (++m_steps > max_steps || pc >= m_run.length) {
             return false;
         }
-        const unsigned char* p = m_code + pc;
+        const unsigned char* p = m_run.code + pc;
         bool ok = true;
         switch (*p) {
         case op_exact: {
             const int n = p[1];
-            if (n > m_size - d) {
+            if (n > m_run.size - d) {
                 ok = false;
                 break;
             }
             for (int i = 0; i < n && ok; ++i) {
-                const unsigned char c = m_text[d + i];
-                ok = (m_translate ? m_translate[c] : c) == p[2 + i];
+                const unsigned char c = m_run.text[d + i];
+                ok = (m_run.translate ? m_run.translate[c] : c) == p[2 + i];
             }
             d += n;
             pc += 2 + n;
             break;
         }
-        case op_any_char:
-        case op_char_set:
-        case op_char_set_not:
-        case op_word_char:
-        case op_not_word_char:
-            ok = d < m_size && single_character_accepts(p, m_text[d], m_translate, m_word);
-            ++d;
-            pc += instruction_size(p);
-            break;
-        case op_line_start:
-        case op_line_end:
-        case op_buffer_start:
-        case op_buffer_end:
-        case op_word_start:
-        case op_word_end:
-        case op_word_bound:
-        case op_not_word_bound:
-            ok = zero_width_holds(*p, m_text, m_size, d, m_word);
-            ++pc;
-            break;
         case op_group_start:
         case op_group_end:
             if (p[1] < 10) {
@@ -141,23 +121,33 @@ bool FailedBranch::run_thread(Task task) {
             m_points.push_back({pc, d, points});
             m_tasks.push_back({-1, 0, 0, from, static_cast<int>(m_writes.size())});
             m_tasks.push_back({pc + 3, d, point, 0, 0});
-            m_tasks.push_back({static_cast<int>(jump_target(p) - m_code), d, points, 0, 0});
+            m_tasks.push_back({static_cast<int>(jump_target(p) - m_run.code), d, points, 0, 0});
             return true;
         }
         case op_dummy_jump:
             // An empty resume point: resuming there goes straight on failing.
             m_points.push_back({pc, d, points});
             points = static_cast<int>(m_points.size()) - 1;
-            pc = static_cast<int>(jump_target(p) - m_code);
+            pc = static_cast<int>(jump_target(p) - m_run.code);
             break;
         case op_jump: {
-            const int target = static_cast<int>(jump_target(p) - m_code);
-            const bool loop = target < pc && m_code[target] == op_push_alternative;
+            const int target = static_cast<int>(jump_target(p) - m_run.code);
+            const bool loop = target < pc && m_run.code[target] == op_push_alternative;
             pc = loop && empty_pass(target, d, points) ? pc + 3 : target;
             break;
         }
         default:
-            return false; // not followed (the summary keeps these out)
+            if (opcode_info(*p).role == OpcodeRole::zero_width) {
+                ok = zero_width_holds(*p, m_run.text, m_run.size, d, m_run.word);
+                ++pc;
+            } else if (const int size = single_character(p)) {
+                ok = d < m_run.size &&
+                     single_character_accepts(p, m_run.text[d], m_run.translate, m_run.word);
+                ++d;
+                pc += size;
+            } else {
+                return false; // not followed (the summary keeps these out)
+            }
         }
         if (!ok) {
             settle_writes(from, static_cast<int>(m_writes.size()));
@@ -176,7 +166,7 @@ bool BranchShortcut::fails(int pc, int d) {
         return false;
     }
     if (m_reach.saw_loop_jump()) {
-        m_reach.build(m_code, m_length); // some may be rewritten by now
+        m_reach.build(m_run.code, m_run.length); // some may be rewritten by now
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {

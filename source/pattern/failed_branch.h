@@ -31,10 +31,7 @@ struct LivePoint {
 
 class FailedBranch {
 public:
-    FailedBranch(const unsigned char* code, int length, const unsigned char* translate,
-                 const char* word, const unsigned char* text, int size)
-        : m_code(code), m_length(length), m_translate(translate), m_word(word), m_text(text),
-          m_size(size) {}
+    explicit FailedBranch(const ProgramRun& run) : m_run(run) {}
 
     // The exploration from instruction pc at position d, over the live points
     // `below` (oldest first). Answers false when the walk met the program's
@@ -65,12 +62,7 @@ private:
     bool empty_pass(int push, int d, int points) const;
     void settle_writes(int from, int to);
 
-    const unsigned char* m_code;
-    int m_length;
-    const unsigned char* m_translate;
-    const char* m_word;
-    const unsigned char* m_text;
-    int m_size;
+    ProgramRun m_run;
     const std::vector<LivePoint>* m_below = nullptr;
     std::vector<Point> m_points;
     std::vector<Task> m_tasks;
@@ -88,11 +80,9 @@ private:
 // so that a search that runs it at every position stays within it too.
 class BranchShortcut {
 public:
-    BranchShortcut(const unsigned char* code, int length, const unsigned char* translate,
-                   const char* word, const unsigned char* text, int size)
-        : m_code(code), m_length(length), m_end(code, length, translate, word, text, size),
-          m_branch(code, length, translate, word, text, size), m_budget(4LL * size + 1024) {
-        m_reach.build(code, length);
+    explicit BranchShortcut(const ProgramRun& run)
+        : m_run(run), m_end(run), m_branch(run), m_budget(4LL * run.size + 1024) {
+        m_reach.build(run.code, run.length);
     }
 
     // Whether the program has a loop that nests a choice at all, and budget
@@ -110,8 +100,7 @@ public:
     }
 
 private:
-    const unsigned char* m_code;
-    int m_length;
+    ProgramRun m_run;
     ReachSummary m_reach;
     EndReach m_end;
     FailedBranch m_branch;

@@ -195,24 +195,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
 }
 
 bool GreedySequence::holds(unsigned char opcode, const unsigned char* text, int size, int d) const {
-    switch (opcode) {
-    case op_line_start:
-        return d == 0 || text[d - 1] == newline;
-    case op_line_end:
-        return d == size || text[d] == newline;
-    case op_buffer_start:
-        return d == 0;
-    case op_buffer_end:
-        return d == size;
-    case op_word_start:
-        return d < size && word(text, d) && (d == 0 || !word(text, d - 1));
-    case op_word_end:
-        return d > 0 && word(text, d - 1) && (d == size || !word(text, d));
-    case op_word_bound:
-        return d == 0 || d == size || word(text, d - 1) != word(text, d);
-    default: // op_not_word_bound
-        return d != 0 && d != size && word(text, d - 1) == word(text, d);
-    }
+    return zero_width_holds(opcode, text, size, d, m_word);
 }
 
 bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,

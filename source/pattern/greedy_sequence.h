@@ -60,7 +60,6 @@ private:
     };
     // Whether the zero-width test `opcode` holds at d.
     bool holds(unsigned char opcode, const unsigned char* text, int size, int d) const;
-    bool word(const unsigned char* text, int d) const { return m_word[text[d]] != 0; }
     // The back-reference to the text from..to at d, as the matcher compares it.
     bool repeats(const unsigned char* text, int size, int from, int to, int& d) const;
 

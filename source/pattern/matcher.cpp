@@ -443,8 +443,9 @@ bool Matcher::begin_shortcuts() {
         return false;
     }
     if (!m_shortcut) {
-        m_shortcut.reset(new BranchShortcut(m_code, static_cast<int>(m_end - m_code), m_translate,
-                                            m_word, m_s, m_size));
+        const ProgramRun run{m_code, static_cast<int>(m_end - m_code), m_translate, m_word, m_s,
+                             m_size};
+        m_shortcut.reset(new BranchShortcut(run));
     }
     if (!m_shortcut->promising()) {
         return false;

@@ -87,6 +87,31 @@ inline bool single_character_accepts(const unsigned char* x, unsigned char c,
     }
 }
 
+// Whether the zero-width test `op` holds at position d of text[0, size), as
+// the matcher decides it (word tests on the raw bytes through `word`).
+inline bool zero_width_holds(unsigned char op, const unsigned char* text, int size, int d,
+                             const char* word) {
+    auto w = [&](int i) { return word[text[i]] != 0; };
+    switch (op) {
+    case op_line_start:
+        return d == 0 || text[d - 1] == newline;
+    case op_line_end:
+        return d == size || text[d] == newline;
+    case op_buffer_start:
+        return d == 0;
+    case op_buffer_end:
+        return d == size;
+    case op_word_start:
+        return d < size && w(d) && (d == 0 || !w(d - 1));
+    case op_word_end:
+        return d > 0 && w(d - 1) && (d == size || !w(d));
+    case op_word_bound:
+        return d == 0 || d == size || w(d - 1) != w(d);
+    default: // op_not_word_bound
+        return d != 0 && d != size && w(d - 1) == w(d);
+    }
+}
+
 // The size in bytes of the instruction at p (opcode included).
 inline int instruction_size(const unsigned char* p) {
     switch (p[0]) {

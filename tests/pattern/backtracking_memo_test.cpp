@@ -66,18 +66,6 @@ void make_caseless(unsigned char* table) {
     }
 }
 
-// The two objects hold the same registers and the same program bytes.
-void expect_same_state(const uiPattern& engine, const uiPattern& reference,
-                       const std::string& what) {
-    for (int r = 0; r < 10; ++r) {
-        ASSERT_EQ(engine.registers().start[r], reference.registers().start[r]) << what << r;
-        ASSERT_EQ(engine.registers().end[r], reference.registers().end[r]) << what << r;
-    }
-    ASSERT_EQ(std::string(engine.buffer().code, engine.buffer().length),
-              std::string(reference.buffer().code, reference.buffer().length))
-        << what;
-}
-
 TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrPrograms) {
     static unsigned char caseless[256];
     make_caseless(caseless);

@@ -71,17 +71,6 @@ private:
     std::mt19937 m_random;
 };
 
-void expect_same_state(const uiPattern& engine, const uiPattern& reference,
-                       const std::string& what) {
-    for (int r = 0; r < 10; ++r) {
-        ASSERT_EQ(engine.registers().start[r], reference.registers().start[r]) << what << r;
-        ASSERT_EQ(engine.registers().end[r], reference.registers().end[r]) << what << r;
-    }
-    ASSERT_EQ(std::string(engine.buffer().code, engine.buffer().length),
-              std::string(reference.buffer().code, reference.buffer().length))
-        << what;
-}
-
 TEST(FailedBranch, PassingOverAFailedAlternativeLeavesWhatExploringItLeaves) {
     static unsigned char caseless[256];
     for (int c = 0; c < 256; ++c) {

@@ -59,3 +59,15 @@ public:
                           static_cast<int>(subject.size()));
     }
 };
+
+// The two objects hold the same registers and the same program bytes.
+inline void expect_same_state(const uiPattern& engine, const uiPattern& reference,
+                              const std::string& what) {
+    for (int r = 0; r < 10; ++r) {
+        ASSERT_EQ(engine.registers().start[r], reference.registers().start[r]) << what << r;
+        ASSERT_EQ(engine.registers().end[r], reference.registers().end[r]) << what << r;
+    }
+    ASSERT_EQ(std::string(engine.buffer().code, engine.buffer().length),
+              std::string(reference.buffer().code, reference.buffer().length))
+        << what;
+}
