@@ -2,8 +2,6 @@
 #include "instruction.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 using namespace uiutil_internal;
 
@@ -11,25 +9,6 @@ namespace {
 
 const unsigned char instruction_start = 1;
 const unsigned char literal_byte = 2;
-
-// The end of the run of characters equal to text[d] that starts at d.
-int run_end(const unsigned char* text, int d, int size) {
-    const unsigned char c = text[d];
-    std::uint64_t same;
-    std::memset(&same, c, sizeof same);
-    int e = d + 1;
-    for (; e + 8 <= size; e += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, text + e, sizeof chunk);
-        if (chunk != same) {
-            break;
-        }
-    }
-    while (e < size && text[e] == c) {
-        ++e;
-    }
-    return e;
-}
 
 } // namespace
 
@@ -97,6 +76,9 @@ EndReach::Answer EndReach::close(int d) {
             break;
         }
         case OpcodeRole::group_mark:
+            if (in.group < 10) {
+                m_marks |= 1u << (in.opcode == op_group_start ? in.group : 10 + in.group);
+            }
             m_stack.push_back(at + 2);
             break;
         case OpcodeRole::no_op:
@@ -108,6 +90,7 @@ EndReach::Answer EndReach::close(int d) {
 
 EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
     m_seeds.assign(1, pc);
+    m_marks = 0;
     for (;;) {
         if (--budget < 0) {
             return unknown;

@@ -5,23 +5,11 @@
 // backtracking exploration from there fails, whatever it records on the way.
 #pragma once
 
-#include "program.h"
+#include "program_run.h"
 
 #include <vector>
 
 namespace uiutil_internal {
-
-// A program and a subject, as the matcher sees them: code[0, length), the
-// translation table (may be null) and the word table, and text[0, size),
-// which may be consumed to its end.
-struct ProgramRun {
-    const unsigned char* code;
-    int length;
-    const unsigned char* translate;
-    const char* word;
-    const unsigned char* text;
-    int size;
-};
 
 class EndReach {
 public:
@@ -34,6 +22,10 @@ public:
     // (op_backref, an opcode the compiler never writes, a jump out of the
     // program).
     Answer from(int pc, int d, long long& budget);
+    // After a `cannot`: the registers whose group marks the paths from there
+    // pass (bit r: register r, as in the matcher). No exploration from
+    // there writes any other.
+    unsigned marks_passed() const { return m_marks; }
 
 private:
     // The closure of m_seeds at d: fills m_consumers; answers may when the
@@ -50,6 +42,7 @@ private:
     std::vector<int> m_seeds;
     std::vector<int> m_next;
     std::vector<int> m_consumers;
+    unsigned m_marks = 0;
 };
 
 } // namespace uiutil_internal

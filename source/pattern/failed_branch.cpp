@@ -7,17 +7,18 @@ using namespace uiutil_internal;
 
 namespace {
 
-// The walk's bounds: threads begun, and instructions run in all.
-const int max_threads = 4096;
-const long long max_steps = 1 << 16;
+// The walks' bounds: threads begun, and instructions run per thread.
+const long long steps_per_thread = 32;
 // The most places one matcher run checks.
 const int max_checks = 16;
 
 } // namespace
 
-bool FailedBranch::settle(const ReachSummary& reach, int pc, int d,
-                          const std::vector<LivePoint>& below, std::vector<RegisterWrite>& writes) {
-    const unsigned wanted = reach.at(pc) & ReachSummary::register_bits;
+bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc, int d,
+                          const std::vector<LivePoint>& below, long long& thread_budget,
+                          std::vector<RegisterWrite>& writes) {
+    // The registers to find; the walk is over once it has them all.
+    const unsigned wanted = reach.at(pc) & ReachSummary::register_bits & may_write;
     if (reach.at(pc) & ReachSummary::unfollowable) {
         return false;
     }
@@ -26,15 +27,15 @@ bool FailedBranch::settle(const ReachSummary& reach, int pc, int d,
     m_writes.clear();
     m_found = 0;
     m_steps = 0;
+    m_max_steps = steps_per_thread * thread_budget;
     m_tasks.assign(1, Task{pc, d, -1, 0, 0});
-    int threads = 0;
     while (!m_tasks.empty() && m_found != wanted) {
         const Task task = m_tasks.back();
         m_tasks.pop_back();
         if (task.pc < 0) {
             settle_writes(task.from, task.to);
-        } else if ((reach.at(task.pc) & ReachSummary::register_bits & ~m_found) != 0) {
-            if (++threads > max_threads || !run_thread(task)) {
+        } else if ((reach.at(task.pc) & wanted & ~m_found) != 0) {
+            if (--thread_budget < 0 || !run_thread(task)) {
                 return false;
             }
         }
@@ -87,7 +88,7 @@ bool FailedBranch::run_thread(Task task) {
     int points = task.points;
     const int from = static_cast<int>(m_writes.size());
     for (;;) {
-        if (++m_steps > max_steps || pc >= m_run.length) {
+        if (++m_steps > m_max_steps || pc >= m_run.length) {
             return false;
         }
         const unsigned char* p = m_run.code + pc;
@@ -162,11 +163,11 @@ void BranchShortcut::begin_run() {
 }
 
 bool BranchShortcut::fails(int pc, int d) {
-    if (m_checks >= max_checks || m_budget <= 0) {
+    if (m_checks >= max_checks || m_budget <= 0 || m_walk_budget <= 0) {
         return false;
     }
-    if (m_reach.saw_loop_jump()) {
-        m_reach.build(m_run.code, m_run.length); // some may be rewritten by now
+    if (m_reach.stale(m_run.code)) {
+        m_reach.build(m_run, m_present);
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {

@@ -17,6 +17,7 @@
 #include "failure_memo.h"
 #include "reach_summary.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,10 +35,13 @@ public:
     explicit FailedBranch(const ProgramRun& run) : m_run(run) {}
 
     // The exploration from instruction pc at position d, over the live points
-    // `below` (oldest first). Answers false when the walk met the program's
-    // end (the way does not fail) or went past its bound; otherwise `writes`
-    // holds the last write to each register the exploration writes.
-    bool settle(const ReachSummary& reach, int pc, int d, const std::vector<LivePoint>& below,
+    // `below` (oldest first), which writes no register outside `may_write`.
+    // Answers false when the walk met the program's end (the way does not
+    // fail) or went past its bound: `thread_budget` threads, counted down,
+    // of a few dozen instructions each. Otherwise `writes` holds the last
+    // write to each register the exploration writes.
+    bool settle(const ReachSummary& reach, unsigned may_write, int pc, int d,
+                const std::vector<LivePoint>& below, long long& thread_budget,
                 std::vector<RegisterWrite>& writes);
 
 private:
@@ -70,25 +74,30 @@ private:
     unsigned m_found = 0;
     int m_value[20] = {};
     long long m_steps = 0;
+    long long m_max_steps = 0;
 };
 
 // The matcher's shortcut past a first way that fails for certain: an
 // EndReach proves the failure, a FailedBranch finds what it leaves. Only
 // checked at an op_push_alternative whose first way may enter a loop that
 // nests a choice, at most once per place and 16 times per matcher run, while
-// a budget linear in the subject lasts: one for all the runs of a matcher,
-// so that a search that runs it at every position stays within it too.
+// budgets linear in the subject last (positions simulated, threads walked,
+// the latter at most 262,144): one for all the runs of a matcher, so that a
+// search that runs it at every position stays within them too.
 class BranchShortcut {
 public:
     explicit BranchShortcut(const ProgramRun& run)
-        : m_run(run), m_end(run), m_branch(run), m_budget(4LL * run.size + 1024) {
-        m_reach.build(run.code, run.length);
+        : m_run(run), m_end(run), m_branch(run), m_budget(4LL * run.size + 1024),
+          m_walk_budget(std::min(4096 + 16LL * run.size, 1LL << 18)) {
+        subject_bytes(run.text, run.size, m_present);
+        m_reach.build(run, m_present);
     }
 
     // Whether the program has a loop that nests a choice at all, and budget
     // is left.
     bool promising() const {
-        return (m_reach.at(0) & ReachSummary::nested_choice) != 0 && m_budget > 0;
+        return (m_reach.at(0) & ReachSummary::nested_choice) != 0 && m_budget > 0 &&
+               m_walk_budget > 0;
     }
     // A new matcher run: every place may be checked again.
     void begin_run();
@@ -96,15 +105,17 @@ public:
     bool fails(int pc, int d);
     bool settle(int pc, int d, const std::vector<LivePoint>& below,
                 std::vector<RegisterWrite>& writes) {
-        return m_branch.settle(m_reach, pc, d, below, writes);
+        return m_branch.settle(m_reach, m_end.marks_passed(), pc, d, below, m_walk_budget, writes);
     }
 
 private:
     ProgramRun m_run;
+    unsigned char m_present[256]; // the bytes of the subject
     ReachSummary m_reach;
     EndReach m_end;
     FailedBranch m_branch;
-    long long m_budget; // positions EndReach may still look at
+    long long m_budget;      // positions EndReach may still look at
+    long long m_walk_budget; // threads the walks may still begin
     int m_checks = 0;
     std::vector<std::uint64_t> m_checked;
 };

@@ -41,11 +41,37 @@ unsigned own_bits(const unsigned char* code, int length, const Instruction& in) 
     }
 }
 
+// Whether some byte of the subject passes the character test `in` (for
+// op_exact: passes each of its bytes).
+bool passable(const ProgramRun& run, const Instruction& in, const unsigned char* present) {
+    const unsigned char* p = run.code + in.offset;
+    for (int k = 0; k < (in.opcode == op_exact ? in.count : 1); ++k) {
+        bool passed = false;
+        for (int c = 0; c < 256 && !passed; ++c) {
+            if (!present[c]) {
+                continue;
+            }
+            const unsigned char t =
+                run.translate ? run.translate[c] : static_cast<unsigned char>(c);
+            passed = in.opcode == op_exact
+                         ? t == in.bytes[k]
+                         : single_character_accepts(p, static_cast<unsigned char>(c), run.translate,
+                                                    run.word);
+        }
+        if (!passed) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-void ReachSummary::build(const unsigned char* code, int length) {
+void ReachSummary::build(const ProgramRun& run, const unsigned char* present) {
+    const unsigned char* code = run.code;
+    const int length = run.length;
     m_reach.assign(static_cast<std::size_t>(length) + 1, unfollowable);
-    m_saw_loop_jump = false;
+    m_loop_jumps.clear();
     std::vector<int> starts;
     for (int at = 0; at < length; at += decode(code, at).size) {
         if (!fits(code, at, length)) {
@@ -59,8 +85,14 @@ void ReachSummary::build(const unsigned char* code, int length) {
         const Instruction in = decode(code, starts[i]);
         own[i] = own_bits(code, length, in);
         next[i] = successors(in);
+        if (present && in.info().role == OpcodeRole::consumes && in.opcode != op_backref &&
+            !(in.opcode == op_exact && in.count == 0) && !passable(run, in, present)) {
+            next[i].count = 0; // no path of this subject goes on from here
+        }
         m_reach[starts[i]] = own[i];
-        m_saw_loop_jump |= in.opcode == op_loop_jump;
+        if (in.opcode == op_loop_jump) {
+            m_loop_jumps.push_back(starts[i]);
+        }
     }
     m_reach[length] = 0;
     // Offsets inside an instruction stay unfollowable, so a jump into one

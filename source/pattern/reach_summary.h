@@ -1,10 +1,13 @@
 // What the instructions that can run after each instruction of a program may
-// do, over every path through the program whatever the subject: which
+// do, over every path through the program (or every one that a subject's
+// bytes can take): which
 // registers they may write, whether they may enter a loop whose body holds a
 // choice of its own (the shape that makes a backtracking run explore many
 // ways of splitting a subject), and whether they may reach an instruction
 // that the failed-branch shortcut (failed_branch.h) cannot follow.
 #pragma once
+
+#include "program_run.h"
 
 #include <vector>
 
@@ -21,20 +24,29 @@ public:
 
     // Summarises the program as it is now; rebuild after a loop jump is
     // rewritten. A program whose instructions do not fit makes every offset
-    // unfollowable.
-    void build(const unsigned char* code, int length);
+    // unfollowable. With `present` (256 flags: the bytes of the subject), a
+    // character test that no byte of the subject passes ends the paths
+    // through it.
+    void build(const ProgramRun& run, const unsigned char* present = nullptr);
     // The summary of what may run from `offset` on (an instruction's offset,
     // or the program's end).
     unsigned at(int offset) const {
         return offset >= 0 && offset < static_cast<int>(m_reach.size()) ? m_reach[offset]
                                                                         : unfollowable;
     }
-    // Whether the summary saw an op_loop_jump, which may be rewritten since.
-    bool saw_loop_jump() const { return m_saw_loop_jump; }
+    // Whether a loop jump the summary saw unrewritten has been rewritten since.
+    bool stale(const unsigned char* code) const {
+        for (int at : m_loop_jumps) {
+            if (code[at] != op_loop_jump) {
+                return true;
+            }
+        }
+        return false;
+    }
 
 private:
     std::vector<unsigned> m_reach; // per byte offset, length + 1 entries
-    bool m_saw_loop_jump = false;
+    std::vector<int> m_loop_jumps; // offsets of the op_loop_jump instructions
 };
 
 } // namespace uiutil_internal

@@ -1,0 +1,51 @@
+// A program and a subject as the matcher sees them, for the analyses that
+// the matcher's shortcuts make of both.
+#pragma once
+
+#include "program.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace uiutil_internal {
+
+// A program and a subject, as the matcher sees them: code[0, length), the
+// translation table (may be null) and the word table, and text[0, size),
+// which may be consumed to its end.
+struct ProgramRun {
+    const unsigned char* code;
+    int length;
+    const unsigned char* translate;
+    const char* word;
+    const unsigned char* text;
+    int size;
+};
+
+// The end of the run of characters equal to text[d] that starts at d.
+inline int run_end(const unsigned char* text, int d, int size) {
+    const unsigned char c = text[d];
+    std::uint64_t same;
+    std::memset(&same, c, sizeof same);
+    int e = d + 1;
+    for (; e + 8 <= size; e += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text + e, sizeof chunk);
+        if (chunk != same) {
+            break;
+        }
+    }
+    while (e < size && text[e] == c) {
+        ++e;
+    }
+    return e;
+}
+
+// Marks in present[256] every byte the subject holds.
+inline void subject_bytes(const unsigned char* text, int size, unsigned char* present) {
+    std::memset(present, 0, 256);
+    for (int d = 0; d < size; d = run_end(text, d, size)) {
+        present[text[d]] = 1;
+    }
+}
+
+} // namespace uiutil_internal
