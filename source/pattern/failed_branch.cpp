@@ -167,7 +167,7 @@ bool BranchShortcut::fails(int pc, int d) {
         return false;
     }
     if (m_reach.stale(m_run.code)) {
-        m_reach.build(m_run, m_present);
+        m_reach.build(m_run, &m_present);
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {

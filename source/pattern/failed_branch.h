@@ -87,10 +87,10 @@ private:
 class BranchShortcut {
 public:
     explicit BranchShortcut(const ProgramRun& run)
-        : m_run(run), m_end(run), m_branch(run), m_budget(4LL * run.size + 1024),
+        : m_run(run), m_present(run.text, run.size), m_end(run), m_branch(run),
+          m_budget(4LL * run.size + 1024),
           m_walk_budget(std::min(4096 + 16LL * run.size, 1LL << 18)) {
-        subject_bytes(run.text, run.size, m_present);
-        m_reach.build(run, m_present);
+        m_reach.build(run, &m_present);
     }
 
     // Whether the program has a loop that nests a choice at all, and budget
@@ -110,7 +110,7 @@ public:
 
 private:
     ProgramRun m_run;
-    unsigned char m_present[256]; // the bytes of the subject
+    SubjectBytes m_present;
     ReachSummary m_reach;
     EndReach m_end;
     FailedBranch m_branch;

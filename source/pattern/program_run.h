@@ -40,12 +40,20 @@ inline int run_end(const unsigned char* text, int d, int size) {
     return e;
 }
 
-// Marks in present[256] every byte the subject holds.
-inline void subject_bytes(const unsigned char* text, int size, unsigned char* present) {
-    std::memset(present, 0, 256);
-    for (int d = 0; d < size; d = run_end(text, d, size)) {
-        present[text[d]] = 1;
+// The distinct bytes of a subject, in the order they first appear.
+struct SubjectBytes {
+    unsigned char bytes[256];
+    int count = 0;
+
+    SubjectBytes(const unsigned char* text, int size) {
+        bool seen[256] = {};
+        for (int d = 0; d < size; d = run_end(text, d, size)) {
+            if (!seen[text[d]]) {
+                seen[text[d]] = true;
+                bytes[count++] = text[d];
+            }
+        }
     }
-}
+};
 
 } // namespace uiutil_internal

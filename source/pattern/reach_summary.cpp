@@ -43,20 +43,15 @@ unsigned own_bits(const unsigned char* code, int length, const Instruction& in) 
 
 // Whether some byte of the subject passes the character test `in` (for
 // op_exact: passes each of its bytes).
-bool passable(const ProgramRun& run, const Instruction& in, const unsigned char* present) {
+bool passable(const ProgramRun& run, const Instruction& in, const SubjectBytes& present) {
     const unsigned char* p = run.code + in.offset;
     for (int k = 0; k < (in.opcode == op_exact ? in.count : 1); ++k) {
         bool passed = false;
-        for (int c = 0; c < 256 && !passed; ++c) {
-            if (!present[c]) {
-                continue;
-            }
-            const unsigned char t =
-                run.translate ? run.translate[c] : static_cast<unsigned char>(c);
+        for (int i = 0; i < present.count && !passed; ++i) {
+            const unsigned char c = present.bytes[i];
             passed = in.opcode == op_exact
-                         ? t == in.bytes[k]
-                         : single_character_accepts(p, static_cast<unsigned char>(c), run.translate,
-                                                    run.word);
+                         ? (run.translate ? run.translate[c] : c) == in.bytes[k]
+                         : single_character_accepts(p, c, run.translate, run.word);
         }
         if (!passed) {
             return false;
@@ -67,7 +62,7 @@ bool passable(const ProgramRun& run, const Instruction& in, const unsigned char*
 
 } // namespace
 
-void ReachSummary::build(const ProgramRun& run, const unsigned char* present) {
+void ReachSummary::build(const ProgramRun& run, const SubjectBytes* present) {
     const unsigned char* code = run.code;
     const int length = run.length;
     m_reach.assign(static_cast<std::size_t>(length) + 1, unfollowable);
@@ -86,7 +81,7 @@ void ReachSummary::build(const ProgramRun& run, const unsigned char* present) {
         own[i] = own_bits(code, length, in);
         next[i] = successors(in);
         if (present && in.info().role == OpcodeRole::consumes && in.opcode != op_backref &&
-            !(in.opcode == op_exact && in.count == 0) && !passable(run, in, present)) {
+            !(in.opcode == op_exact && in.count == 0) && !passable(run, in, *present)) {
             next[i].count = 0; // no path of this subject goes on from here
         }
         m_reach[starts[i]] = own[i];

@@ -24,10 +24,9 @@ public:
 
     // Summarises the program as it is now; rebuild after a loop jump is
     // rewritten. A program whose instructions do not fit makes every offset
-    // unfollowable. With `present` (256 flags: the bytes of the subject), a
-    // character test that no byte of the subject passes ends the paths
-    // through it.
-    void build(const ProgramRun& run, const unsigned char* present = nullptr);
+    // unfollowable. With `present`, the subject's bytes, a character test
+    // that none of them passes ends the paths through it.
+    void build(const ProgramRun& run, const SubjectBytes* present = nullptr);
     // The summary of what may run from `offset` on (an instruction's offset,
     // or the program's end).
     unsigned at(int offset) const {
