@@ -33,7 +33,11 @@ bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc,
         const Task task = m_tasks.back();
         m_tasks.pop_back();
         if (task.pc < 0) {
+            // Both ways of the thread's branch are walked: what it and they
+            // recorded is needed no more.
             settle_writes(task.from, task.to);
+            m_writes.resize(task.from);
+            m_points.resize(task.points);
         } else if ((reach.at(task.pc) & wanted & ~m_found) != 0) {
             if (--thread_budget < 0 || !run_thread(task)) {
                 return false;
@@ -87,6 +91,7 @@ bool FailedBranch::run_thread(Task task) {
     int d = task.d;
     int points = task.points;
     const int from = static_cast<int>(m_writes.size());
+    const int points_from = static_cast<int>(m_points.size());
     for (;;) {
         if (++m_steps > m_max_steps || pc >= m_run.length) {
             return false;
@@ -120,7 +125,7 @@ bool FailedBranch::run_thread(Task task) {
             // point live under it), then this thread's own writes.
             const int point = static_cast<int>(m_points.size());
             m_points.push_back({pc, d, points});
-            m_tasks.push_back({-1, 0, 0, from, static_cast<int>(m_writes.size())});
+            m_tasks.push_back({-1, 0, points_from, from, static_cast<int>(m_writes.size())});
             m_tasks.push_back({pc + 3, d, point, 0, 0});
             m_tasks.push_back({static_cast<int>(jump_target(p) - m_run.code), d, points, 0, 0});
             return true;
@@ -152,6 +157,8 @@ bool FailedBranch::run_thread(Task task) {
         }
         if (!ok) {
             settle_writes(from, static_cast<int>(m_writes.size()));
+            m_writes.resize(from);
+            m_points.resize(points_from);
             return true;
         }
     }

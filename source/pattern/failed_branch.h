@@ -52,7 +52,9 @@ private:
         int position;
         int under;
     };
-    // A thread to walk, or (pc < 0) the writes [from, to) to settle.
+    // A thread to walk, or (pc < 0) the writes [from, to) of one to settle,
+    // after which the writes from `from` and the points from `points` on
+    // are dropped.
     struct Task {
         int pc;
         int d;
