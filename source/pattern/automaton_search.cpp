@@ -28,7 +28,7 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     for (int at : m_nfa.loop_offsets()) {
         m_program[at] = op_loop_jump;
     }
-    m_dfa.reset(new LazyDfa(m_nfa, automaton_cache_bytes));
+    m_dfa = std::make_unique<LazyDfa>(m_nfa, automaton_cache_bytes);
     if (!m_sequence.build(m_nfa, code)) {
         m_greedy.build(code, buffer.length, translate, word_table);
     }

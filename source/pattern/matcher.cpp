@@ -445,7 +445,7 @@ bool Matcher::begin_shortcuts() {
     if (!m_shortcut) {
         const ProgramRun run{m_code, static_cast<int>(m_end - m_code), m_translate, m_word, m_s,
                              m_size};
-        m_shortcut.reset(new BranchShortcut(run));
+        m_shortcut = std::make_unique<BranchShortcut>(run);
     }
     if (!m_shortcut->promising()) {
         return false;
@@ -711,7 +711,7 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                 if (!Memo && m_resumes > m_memo_after) {
                     m_memo_after = LLONG_MAX;
                     if (memo_sound()) {
-                        m_memo.reset(new FailureMemo);
+                        m_memo = std::make_unique<FailureMemo>();
                         return execute<true>(pc, d);
                     }
                 }
