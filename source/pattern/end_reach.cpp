@@ -124,7 +124,9 @@ EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
         // neighbours, so a set that one step inside the run leaves as it was
         // stays so to the run's end.
         if (d > 0 && m_run.text[d - 1] == c && m_next == m_seeds) {
-            d = run_end(m_run.text, d, m_run.size);
+            const int end = run_end(m_run.text, d, m_run.size);
+            budget -= (end - d) / 64; // the scan of a long run counts too
+            d = end;
             continue;
         }
         m_seeds.swap(m_next);

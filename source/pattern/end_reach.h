@@ -17,7 +17,8 @@ public:
 
     enum Answer { cannot, may, unknown };
     // From instruction `pc` at position d. `budget` counts the positions the
-    // simulation may still look at, down; unknown when it runs out, or when
+    // simulation may still look at, down (a run of equal characters passed
+    // in one step counts one per 64 of them); unknown when it runs out, or when
     // the way from pc holds an instruction the simulation does not follow
     // (op_backref, an opcode the compiler never writes, a jump out of the
     // program).

@@ -2,20 +2,19 @@
 #include "instruction.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace uiutil_internal;
 
 namespace {
 
-// The walks' bounds: threads begun, and instructions run per thread.
+// The instructions a walk may run per thread it may begin.
 const long long steps_per_thread = 32;
-// The most places one matcher run checks.
-const int max_checks = 16;
 
 } // namespace
 
 bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc, int d,
-                          const std::vector<LivePoint>& below, long long& thread_budget,
+                          const LiveBelow& below, long long& thread_budget,
                           std::vector<RegisterWrite>& writes) {
     // The registers to find; the walk is over once it has them all.
     const unsigned wanted = reach.at(pc) & ReachSummary::register_bits & may_write;
@@ -78,12 +77,8 @@ bool FailedBranch::empty_pass(int push, int d, int points) const {
             return m_points[i].position == d;
         }
     }
-    for (std::size_t i = m_below->size(); i-- > 0;) {
-        if (owns((*m_below)[i].owner)) {
-            return (*m_below)[i].position == d;
-        }
-    }
-    return false;
+    const int position = m_below->newest(push, plus_loop ? first_pass_owner : -1);
+    return position >= 0 && position == d;
 }
 
 bool FailedBranch::run_thread(Task task) {
@@ -164,27 +159,40 @@ bool FailedBranch::run_thread(Task task) {
     }
 }
 
-void BranchShortcut::begin_run() {
-    m_checks = 0;
-    m_checked.clear();
+void BranchShortcut::begin_run(int pos) {
+    m_simulated = 0;
+    m_walk_left = std::min(4096 + 16LL * (m_run.size - pos), 1LL << 18);
+    std::fill(m_retry.begin(), m_retry.end(), 0);
 }
 
-bool BranchShortcut::fails(int pc, int d) {
-    if (m_checks >= max_checks || m_budget <= 0 || m_walk_budget <= 0) {
-        return false;
-    }
+bool BranchShortcut::fails(int pc, int d, long long resumes) {
+    const long long left = allowance(resumes) - m_simulated;
     if (m_reach.stale(m_run.code)) {
         m_reach.build(m_run, &m_present);
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {
+        // Asked again once the allowance has doubled: a loop jump on the way
+        // may be rewritten by then.
+        m_retry[pc] = 2 * allowance(resumes);
         return false;
     }
-    const std::uint64_t place = FailureMemo::key(pc, d);
-    if (std::find(m_checked.begin(), m_checked.end(), place) != m_checked.end()) {
+    long long budget = left;
+    const EndReach::Answer answer = m_end.from(pc, d, budget);
+    m_simulated += left - budget;
+    if (answer != EndReach::cannot) {
+        not_paid(pc, resumes);
         return false;
     }
-    m_checked.push_back(place);
-    ++m_checks;
-    return m_end.from(pc, d, m_budget) == EndReach::cannot;
+    return true;
+}
+
+bool BranchShortcut::settle(int pc, int d, const LiveBelow& below,
+                            std::vector<RegisterWrite>& writes) {
+    const bool settled = m_walk_left > 0 && m_branch.settle(m_reach, m_end.marks_passed(), pc, d,
+                                                            below, m_walk_left, writes);
+    if (!settled) {
+        m_retry[pc] = std::numeric_limits<long long>::max();
+    }
+    return settled;
 }

@@ -17,17 +17,21 @@
 #include "failure_memo.h"
 #include "reach_summary.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace uiutil_internal {
 
-// A live resume point as a loop's empty-pass test sees it: the instruction
-// that recorded it and the (newest) position it holds.
-struct LivePoint {
-    int owner;
-    int position;
+// The live resume points under a walk, as a loop's empty-pass test sees
+// them.
+class LiveBelow {
+public:
+    // The position the newest point recorded by instruction `owner` or (when
+    // `also` >= 0) by `also` holds, or -1 when there is none.
+    virtual int newest(int owner, int also) const = 0;
+
+protected:
+    ~LiveBelow() = default;
 };
 
 class FailedBranch {
@@ -35,13 +39,13 @@ public:
     explicit FailedBranch(const ProgramRun& run) : m_run(run) {}
 
     // The exploration from instruction pc at position d, over the live points
-    // `below` (oldest first), which writes no register outside `may_write`.
+    // `below`, which writes no register outside `may_write`.
     // Answers false when the walk met the program's end (the way does not
     // fail) or went past its bound: `thread_budget` threads, counted down,
     // of a few dozen instructions each. Otherwise `writes` holds the last
     // write to each register the exploration writes.
     bool settle(const ReachSummary& reach, unsigned may_write, int pc, int d,
-                const std::vector<LivePoint>& below, long long& thread_budget,
+                const LiveBelow& below, long long& thread_budget,
                 std::vector<RegisterWrite>& writes);
 
 private:
@@ -69,7 +73,7 @@ private:
     void settle_writes(int from, int to);
 
     ProgramRun m_run;
-    const std::vector<LivePoint>* m_below = nullptr;
+    const LiveBelow* m_below = nullptr;
     std::vector<Point> m_points;
     std::vector<Task> m_tasks;
     std::vector<RegisterWrite> m_writes;
@@ -82,44 +86,51 @@ private:
 // The matcher's shortcut past a first way that fails for certain: an
 // EndReach proves the failure, a FailedBranch finds what it leaves. Only
 // checked at an op_push_alternative whose first way may enter a loop that
-// nests a choice, at most once per place and 16 times per matcher run, while
-// budgets linear in the subject last (positions simulated, threads walked,
-// the latter at most 262,144): one for all the runs of a matcher, so that a
-// search that runs it at every position stays within them too.
+// nests a choice. The simulations of one matcher run may look at a 16th as
+// many positions as the run has gone back to resume points, plus 256, so
+// that checks which find a way to the end cost the run at most a share of
+// its own backtracking; a place where a check did not pay is checked again
+// only once that allowance has grown eightfold. The walks, which follow only
+// a proven failure, may begin 4,096 threads plus 16 per character from the
+// run's start (262,144 at most); a place whose walk went past that is not
+// walked again in the run.
 class BranchShortcut {
 public:
     explicit BranchShortcut(const ProgramRun& run)
         : m_run(run), m_present(run.text, run.size), m_end(run), m_branch(run),
-          m_budget(4LL * run.size + 1024),
-          m_walk_budget(std::min(4096 + 16LL * run.size, 1LL << 18)) {
+          m_retry(static_cast<std::size_t>(run.length) + 1, 0) {
         m_reach.build(run, &m_present);
     }
 
-    // Whether the program has a loop that nests a choice at all, and budget
-    // is left.
-    bool promising() const {
-        return (m_reach.at(0) & ReachSummary::nested_choice) != 0 && m_budget > 0 &&
-               m_walk_budget > 0;
+    // Whether the program has a loop that nests a choice at all.
+    bool promising() const { return (m_reach.at(0) & ReachSummary::nested_choice) != 0; }
+    // A new matcher run from pos: nothing spent, every place open to checks.
+    void begin_run(int pos);
+    // Whether the way from pc may be checked now, after `resumes` resume
+    // points of the run.
+    bool may_check(int pc, long long resumes) const {
+        const long long now = allowance(resumes);
+        return now > m_simulated && now >= m_retry[pc];
     }
-    // A new matcher run: every place may be checked again.
-    void begin_run();
-    // Whether the way from pc at d fails for certain.
-    bool fails(int pc, int d);
-    bool settle(int pc, int d, const std::vector<LivePoint>& below,
-                std::vector<RegisterWrite>& writes) {
-        return m_branch.settle(m_reach, m_end.marks_passed(), pc, d, below, m_walk_budget, writes);
-    }
+    // Whether the way from pc at d fails for certain (after may_check).
+    bool fails(int pc, int d, long long resumes);
+    // What the way that fails() answered for leaves; false when the walk
+    // did not settle it.
+    bool settle(int pc, int d, const LiveBelow& below, std::vector<RegisterWrite>& writes);
 
 private:
+    static long long allowance(long long resumes) { return resumes / 16 + 256; }
+    void not_paid(int pc, long long resumes) { m_retry[pc] = 8 * allowance(resumes); }
+
     ProgramRun m_run;
     SubjectBytes m_present;
     ReachSummary m_reach;
     EndReach m_end;
     FailedBranch m_branch;
-    long long m_budget;      // positions EndReach may still look at
-    long long m_walk_budget; // threads the walks may still begin
-    int m_checks = 0;
-    std::vector<std::uint64_t> m_checked;
+    long long m_simulated = 0; // positions the run's checks simulated
+    long long m_walk_left = 0; // threads the run's walks may still begin
+    // Per instruction: the allowance below which it is not checked again.
+    std::vector<long long> m_retry;
 };
 
 } // namespace uiutil_internal

@@ -274,7 +274,6 @@ private:
     bool m_shortcuts_considered = false;
     bool m_shortcuts = false;
     std::unique_ptr<BranchShortcut> m_shortcut;
-    std::vector<LivePoint> m_live;
     std::vector<RegisterWrite> m_settled;
 };
 
@@ -450,22 +449,40 @@ bool Matcher::begin_shortcuts() {
     if (!m_shortcut->promising()) {
         return false;
     }
-    m_shortcut->begin_run();
+    m_shortcut->begin_run(m_pos);
     m_shortcuts = true;
     return true;
 }
 
+// The failure stack as the walk past a first way sees it, with the point of
+// the second way (not pushed) live on top.
+class StackBelow : public LiveBelow {
+public:
+    StackBelow(const FailureStack& stack, int owner, int position)
+        : m_stack(stack), m_owner(owner), m_position(position) {}
+    int newest(int owner, int also) const override {
+        if (m_owner == owner || m_owner == also) {
+            return m_position;
+        }
+        for (int i = m_stack.size(); i-- > 0;) {
+            const ResumePoint& point = m_stack.at(i);
+            if (point.owner == owner || (also >= 0 && point.owner == also)) {
+                return point.newest();
+            }
+        }
+        return -1;
+    }
+
+private:
+    const FailureStack& m_stack;
+    int m_owner;
+    int m_position;
+};
+
 bool Matcher::settle_first_way(const unsigned char* pc, int d) {
     const int at = static_cast<int>(pc - m_code);
-    if (!m_shortcut->fails(at + 3, d)) {
-        return false;
-    }
-    m_live.clear();
-    for (int i = 0; i < m_stack.size(); ++i) {
-        m_live.push_back({m_stack.at(i).owner, m_stack.at(i).newest()});
-    }
-    m_live.push_back({at, d}); // the point of the second way, live under the first
-    if (!m_shortcut->settle(at + 3, d, m_live, m_settled)) {
+    if (!m_shortcut->may_check(at + 3, m_resumes) || !m_shortcut->fails(at + 3, d, m_resumes) ||
+        !m_shortcut->settle(at + 3, d, StackBelow(m_stack, at, d), m_settled)) {
         return false;
     }
     for (const RegisterWrite& write : m_settled) {

@@ -40,17 +40,19 @@ inline int run_end(const unsigned char* text, int d, int size) {
     return e;
 }
 
-// The distinct bytes of a subject, in the order they first appear.
+// The distinct bytes of a subject.
 struct SubjectBytes {
     unsigned char bytes[256];
     int count = 0;
 
     SubjectBytes(const unsigned char* text, int size) {
-        bool seen[256] = {};
-        for (int d = 0; d < size; d = run_end(text, d, size)) {
-            if (!seen[text[d]]) {
-                seen[text[d]] = true;
-                bytes[count++] = text[d];
+        unsigned char seen[256] = {};
+        for (int d = 0; d < size; ++d) {
+            seen[text[d]] = 1;
+        }
+        for (int c = 0; c < 256; ++c) {
+            if (seen[c]) {
+                bytes[count++] = static_cast<unsigned char>(c);
             }
         }
     }
