@@ -86,7 +86,7 @@ private:
 // The matcher's shortcut past a first way that fails for certain: an
 // EndReach proves the failure, a FailedBranch finds what it leaves. Only
 // checked at an op_push_alternative whose first way may enter a loop that
-// nests a choice. The simulations of one matcher run may look at a 16th as
+// nests a choice. The simulations of one matcher run may look at a 64th as
 // many positions as the run has gone back to resume points, plus 256, so
 // that checks which find a way to the end cost the run at most a share of
 // its own backtracking; a place where a check did not pay is checked again
@@ -119,7 +119,7 @@ public:
     bool settle(int pc, int d, const LiveBelow& below, std::vector<RegisterWrite>& writes);
 
 private:
-    static long long allowance(long long resumes) { return resumes / 16 + 256; }
+    static long long allowance(long long resumes) { return resumes / 64 + 256; }
     void not_paid(int pc, long long resumes) { m_retry[pc] = 8 * allowance(resumes); }
 
     ProgramRun m_run;
