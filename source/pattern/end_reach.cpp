@@ -5,24 +5,60 @@
 
 using namespace uiutil_internal;
 
-namespace {
-
-const unsigned char instruction_start = 1;
-const unsigned char literal_byte = 2;
-
-} // namespace
-
 EndReach::EndReach(const ProgramRun& run)
-    : m_run(run), m_kind(static_cast<std::size_t>(run.length) + 1, 0),
+    : m_run(run), m_nodes(static_cast<std::size_t>(run.length) + 1),
       m_mark(static_cast<std::size_t>(run.length) + 1, 0) {
     const unsigned char* code = run.code;
     const int length = run.length;
     for (int at = 0; at < length && fits(code, at, length); at += decode(code, at).size) {
-        m_kind[at] = instruction_start;
-        if (code[at] == op_exact) {
-            for (int k = 1; k < code[at + 1]; ++k) {
-                m_kind[at + 2 + k] = literal_byte;
+        const Instruction in = decode(code, at);
+        Node& node = m_nodes[at];
+        node.op = in.opcode;
+        switch (in.info().role) {
+        case OpcodeRole::consumes:
+            if (in.opcode == op_backref) {
+                break; // not followed
             }
+            if (in.opcode == op_exact && in.count == 0) {
+                node.kind = Node::passage;
+                node.count = 1;
+                node.next[0] = at + 2;
+                break;
+            }
+            node.kind = Node::consumer;
+            // An op_exact reads its first byte here, the others at their own
+            // offsets.
+            node.next[0] = in.opcode == op_exact ? at + 3 : at + in.size;
+            for (int k = 1; in.opcode == op_exact && k < in.count; ++k) {
+                Node& byte = m_nodes[at + 2 + k];
+                byte.kind = Node::consumer;
+                byte.op = 0;
+                byte.next[0] = at + 3 + k;
+            }
+            break;
+        case OpcodeRole::zero_width:
+            node.kind = Node::zero_width;
+            node.next[0] = at + 1;
+            break;
+        case OpcodeRole::jump: {
+            const Successors next = successors(in);
+            node.kind = Node::passage;
+            node.count = static_cast<unsigned char>(next.count);
+            for (int k = 0; k < next.count; ++k) {
+                node.next[k] = next.offsets[k];
+            }
+            break;
+        }
+        case OpcodeRole::group_mark:
+            node.kind = Node::passage;
+            node.count = 1;
+            node.next[0] = at + 2;
+            if (in.group < 10) {
+                node.marks = 1u << (in.opcode == op_group_start ? in.group : 10 + in.group);
+            }
+            break;
+        case OpcodeRole::no_op:
+            break; // not followed
         }
     }
 }
@@ -40,49 +76,31 @@ EndReach::Answer EndReach::close(int d) {
         if (at >= m_run.length) {
             return may; // the matcher stops with a match at or past the end
         }
-        if (at < 0 || m_kind[at] == 0) {
+        if (at < 0) {
             return unknown;
         }
         if (m_mark[at] == m_stamp) {
             continue;
         }
         m_mark[at] = m_stamp;
-        if (m_kind[at] == literal_byte) {
-            m_consumers.push_back(at);
-            continue;
-        }
-        const Instruction in = decode(m_run.code, at);
-        switch (in.info().role) {
-        case OpcodeRole::consumes:
-            if (in.opcode == op_backref) {
-                return unknown;
-            }
-            if (in.opcode == op_exact && in.count == 0) {
-                m_stack.push_back(at + 2);
-            } else {
-                m_consumers.push_back(at);
-            }
-            break;
-        case OpcodeRole::zero_width:
-            if (zero_width_holds(in.opcode, m_run.text, m_run.size, d, m_run.word)) {
-                m_stack.push_back(at + 1);
-            }
-            break;
-        case OpcodeRole::jump: {
-            const Successors next = successors(in);
-            for (int k = 0; k < next.count; ++k) {
-                m_stack.push_back(next.offsets[k]);
-            }
-            break;
-        }
-        case OpcodeRole::group_mark:
-            if (in.group < 10) {
-                m_marks |= 1u << (in.opcode == op_group_start ? in.group : 10 + in.group);
-            }
-            m_stack.push_back(at + 2);
-            break;
-        case OpcodeRole::no_op:
+        const Node& node = m_nodes[at];
+        switch (node.kind) {
+        case Node::not_followed:
             return unknown;
+        case Node::consumer:
+            m_consumers.push_back(at);
+            break;
+        case Node::zero_width:
+            if (zero_width_holds(node.op, m_run.text, m_run.size, d, m_run.word)) {
+                m_stack.push_back(node.next[0]);
+            }
+            break;
+        case Node::passage:
+            m_marks |= node.marks;
+            for (int k = 0; k < node.count; ++k) {
+                m_stack.push_back(node.next[k]);
+            }
+            break;
         }
     }
     return cannot;
@@ -103,16 +121,16 @@ EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
         const unsigned char t = m_run.translate ? m_run.translate[c] : c;
         m_next.clear();
         for (int at : m_consumers) {
-            if (m_kind[at] == literal_byte) {
-                if (t == m_run.code[at]) {
-                    m_next.push_back(at + 1);
-                }
-            } else if (m_run.code[at] == op_exact) {
-                if (t == m_run.code[at + 2]) {
-                    m_next.push_back(at + 3);
-                }
-            } else if (single_character_accepts(m_run.code + at, c, m_run.translate, m_run.word)) {
-                m_next.push_back(at + instruction_size(m_run.code + at));
+            const Node& node = m_nodes[at];
+            // A later byte of a literal (op 0) is the byte at its offset; the
+            // first is the op_exact's first.
+            const bool accepted =
+                node.op == 0 ? t == m_run.code[at]
+                : node.op == op_exact
+                    ? t == m_run.code[at + 2]
+                    : single_character_accepts(m_run.code + at, c, m_run.translate, m_run.word);
+            if (accepted) {
+                m_next.push_back(node.next[0]);
             }
         }
         if (m_next.empty()) {

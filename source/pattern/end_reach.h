@@ -33,10 +33,25 @@ private:
     // end was reached, unknown when the way holds what is not followed.
     Answer close(int d);
 
+    // What the simulation does at a state: a byte offset of the program, an
+    // instruction's start or, for the second and later bytes of an
+    // op_exact's text, the place that byte is read.
+    struct Node {
+        enum Kind : unsigned char {
+            not_followed, // inside an instruction, or one the simulation leaves alone
+            consumer,     // reads a character, then goes on at next[0]
+            zero_width,   // goes on at next[0] when the test `op` holds
+            passage       // goes on at next[0..count)
+        };
+        Kind kind = not_followed;
+        unsigned char op = 0;
+        unsigned char count = 0;
+        unsigned marks = 0; // a group mark: the register it writes
+        int next[2] = {0, 0};
+    };
+
     ProgramRun m_run;
-    // Per byte offset: 1 at an instruction's start, 2 at the second and later
-    // bytes of an op_exact's text (the state that byte is to be read in).
-    std::vector<unsigned char> m_kind;
+    std::vector<Node> m_nodes; // per byte offset
     std::vector<unsigned> m_mark;
     unsigned m_stamp = 0;
     std::vector<int> m_stack;

@@ -161,11 +161,15 @@ bool FailedBranch::run_thread(Task task) {
 
 void BranchShortcut::begin_run(int pos) {
     m_simulated = 0;
+    m_budget_at = 0;
     m_walk_left = std::min(4096 + 16LL * (m_run.size - pos), 1LL << 18);
-    std::fill(m_retry.begin(), m_retry.end(), 0);
+    std::fill(m_retry_at.begin(), m_retry_at.end(), 0);
 }
 
 bool BranchShortcut::fails(int pc, int d, long long resumes) {
+    if (m_proven == FailureMemo::key(pc, d)) {
+        return true;
+    }
     const long long left = allowance(resumes) - m_simulated;
     if (m_reach.stale(m_run.code)) {
         m_reach.build(m_run, &m_present);
@@ -174,25 +178,28 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {
         // Asked again once the allowance has doubled: a loop jump on the way
         // may be rewritten by then.
-        m_retry[pc] = 2 * allowance(resumes);
+        ask_again_at(pc, 2 * allowance(resumes));
         return false;
     }
     long long budget = left;
     const EndReach::Answer answer = m_end.from(pc, d, budget);
     m_simulated += left - budget;
+    m_budget_at = resumes_for(m_simulated + 1);
     if (answer != EndReach::cannot) {
-        not_paid(pc, resumes);
+        ask_again_at(pc, 8 * allowance(resumes));
         return false;
     }
+    m_proven = FailureMemo::key(pc, d);
+    m_marks = m_end.marks_passed();
     return true;
 }
 
 bool BranchShortcut::settle(int pc, int d, const LiveBelow& below,
                             std::vector<RegisterWrite>& writes) {
-    const bool settled = m_walk_left > 0 && m_branch.settle(m_reach, m_end.marks_passed(), pc, d,
-                                                            below, m_walk_left, writes);
+    const bool settled =
+        m_walk_left > 0 && m_branch.settle(m_reach, m_marks, pc, d, below, m_walk_left, writes);
     if (!settled) {
-        m_retry[pc] = std::numeric_limits<long long>::max();
+        m_retry_at[pc] = std::numeric_limits<long long>::max();
     }
     return settled;
 }

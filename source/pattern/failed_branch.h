@@ -98,7 +98,7 @@ class BranchShortcut {
 public:
     explicit BranchShortcut(const ProgramRun& run)
         : m_run(run), m_present(run.text, run.size), m_end(run), m_branch(run),
-          m_retry(static_cast<std::size_t>(run.length) + 1, 0) {
+          m_retry_at(static_cast<std::size_t>(run.length) + 1, 0) {
         m_reach.build(run, &m_present);
     }
 
@@ -109,8 +109,7 @@ public:
     // Whether the way from pc may be checked now, after `resumes` resume
     // points of the run.
     bool may_check(int pc, long long resumes) const {
-        const long long now = allowance(resumes);
-        return now > m_simulated && now >= m_retry[pc];
+        return resumes >= m_retry_at[pc] && resumes >= m_budget_at;
     }
     // Whether the way from pc at d fails for certain (after may_check).
     bool fails(int pc, int d, long long resumes);
@@ -119,18 +118,27 @@ public:
     bool settle(int pc, int d, const LiveBelow& below, std::vector<RegisterWrite>& writes);
 
 private:
+    // The positions the checks may simulate after `resumes` resume points,
+    // and the resume points after which the allowance reaches `positions`.
     static long long allowance(long long resumes) { return resumes / 64 + 256; }
-    void not_paid(int pc, long long resumes) { m_retry[pc] = 8 * allowance(resumes); }
+    static long long resumes_for(long long positions) {
+        return positions > 256 ? 64 * (positions - 256) : 0;
+    }
+    void ask_again_at(int pc, long long positions) { m_retry_at[pc] = resumes_for(positions); }
 
     ProgramRun m_run;
     SubjectBytes m_present;
     ReachSummary m_reach;
     EndReach m_end;
     FailedBranch m_branch;
+    // The last way proved to fail, and the registers its paths may write.
+    std::uint64_t m_proven = ~std::uint64_t(0);
+    unsigned m_marks = 0;
     long long m_simulated = 0; // positions the run's checks simulated
+    long long m_budget_at = 0; // the resume points at which the allowance exceeds that
     long long m_walk_left = 0; // threads the run's walks may still begin
-    // Per instruction: the allowance below which it is not checked again.
-    std::vector<long long> m_retry;
+    // Per instruction: the resume points before which it is not checked again.
+    std::vector<long long> m_retry_at;
 };
 
 } // namespace uiutil_internal

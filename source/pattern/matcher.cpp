@@ -217,6 +217,10 @@ private:
     // Starts taking the shortcut past first ways that fail for certain
     // (failed_branch.h), when the program may profit; answers whether it did.
     bool begin_shortcuts();
+    // With shortcuts on: whether the first way of the op_push_alternative
+    // the program starts with (after group marks) fails for certain from the
+    // run's start, so that starting over pays.
+    bool first_way_fails();
     // With shortcuts on: whether the first way of the op_push_alternative at
     // pc fails for certain from d; its register writes are then made, and
     // the run goes on with the second way.
@@ -452,6 +456,16 @@ bool Matcher::begin_shortcuts() {
     m_shortcut->begin_run(m_pos);
     m_shortcuts = true;
     return true;
+}
+
+bool Matcher::first_way_fails() {
+    const int length = static_cast<int>(m_end - m_code);
+    int at = 0;
+    while (at + 2 <= length && (m_code[at] == op_group_start || m_code[at] == op_group_end)) {
+        at += 2;
+    }
+    return at + 3 <= length && m_code[at] == op_push_alternative &&
+           m_shortcut->may_check(at + 3, m_resumes) && m_shortcut->fails(at + 3, m_pos, m_resumes);
 }
 
 // The failure stack as the walk past a first way sees it, with the point of
@@ -717,10 +731,11 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                 pc = point.resume;
                 d = point.position;
                 if (!Memo && ++m_resumes > shortcut_after && !m_shortcuts_considered &&
-                    begin_shortcuts()) {
+                    begin_shortcuts() && first_way_fails()) {
                     // The run so far left nothing the new one would not
                     // leave again (loop jumps rewrite to the same opcodes),
-                    // so it starts over and takes the shortcuts from the top.
+                    // so it starts over to pass the failed way at the top.
+                    // Otherwise it takes the shortcuts from here on.
                     m_written = 0;
                     m_stack.clear();
                     return execute<false>(m_code, m_pos);
