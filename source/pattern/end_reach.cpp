@@ -2,8 +2,33 @@
 #include "instruction.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 using namespace uiutil_internal;
+
+namespace {
+
+// The end of the run of characters equal to text[d] that starts at d.
+int run_end(const unsigned char* text, int d, int size) {
+    const unsigned char c = text[d];
+    std::uint64_t same;
+    std::memset(&same, c, sizeof same);
+    int e = d + 1;
+    for (; e + 8 <= size; e += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text + e, sizeof chunk);
+        if (chunk != same) {
+            break;
+        }
+    }
+    while (e < size && text[e] == c) {
+        ++e;
+    }
+    return e;
+}
+
+} // namespace
 
 EndReach::EndReach(const ProgramRun& run)
     : m_run(run), m_nodes(static_cast<std::size_t>(run.length) + 1),

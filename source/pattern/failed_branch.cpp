@@ -172,7 +172,7 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
     }
     const long long left = allowance(resumes) - m_simulated;
     if (m_reach.stale(m_run.code)) {
-        m_reach.build(m_run, &m_present);
+        m_reach.build(m_run, m_present);
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {

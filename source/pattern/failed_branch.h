@@ -99,7 +99,7 @@ public:
     explicit BranchShortcut(const ProgramRun& run)
         : m_run(run), m_present(run.text, run.size), m_end(run), m_branch(run),
           m_retry_at(static_cast<std::size_t>(run.length) + 1, 0) {
-        m_reach.build(run, &m_present);
+        m_reach.build(run, m_present);
     }
 
     // Whether the program has a loop that nests a choice at all.

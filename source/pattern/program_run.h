@@ -4,9 +4,6 @@
 
 #include "program.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace uiutil_internal {
 
 // A program and a subject, as the matcher sees them: code[0, length), the
@@ -20,25 +17,6 @@ struct ProgramRun {
     const unsigned char* text;
     int size;
 };
-
-// The end of the run of characters equal to text[d] that starts at d.
-inline int run_end(const unsigned char* text, int d, int size) {
-    const unsigned char c = text[d];
-    std::uint64_t same;
-    std::memset(&same, c, sizeof same);
-    int e = d + 1;
-    for (; e + 8 <= size; e += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, text + e, sizeof chunk);
-        if (chunk != same) {
-            break;
-        }
-    }
-    while (e < size && text[e] == c) {
-        ++e;
-    }
-    return e;
-}
 
 // The distinct bytes of a subject.
 struct SubjectBytes {

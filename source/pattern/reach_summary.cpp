@@ -62,7 +62,7 @@ bool passable(const ProgramRun& run, const Instruction& in, const SubjectBytes& 
 
 } // namespace
 
-void ReachSummary::build(const ProgramRun& run, const SubjectBytes* present) {
+void ReachSummary::build(const ProgramRun& run, const SubjectBytes& present) {
     const unsigned char* code = run.code;
     const int length = run.length;
     m_reach.assign(static_cast<std::size_t>(length) + 1, unfollowable);
@@ -80,8 +80,8 @@ void ReachSummary::build(const ProgramRun& run, const SubjectBytes* present) {
         const Instruction in = decode(code, starts[i]);
         own[i] = own_bits(code, length, in);
         next[i] = successors(in);
-        if (present && in.info().role == OpcodeRole::consumes && in.opcode != op_backref &&
-            !(in.opcode == op_exact && in.count == 0) && !passable(run, in, *present)) {
+        if (in.info().role == OpcodeRole::consumes && in.opcode != op_backref &&
+            !(in.opcode == op_exact && in.count == 0) && !passable(run, in, present)) {
             next[i].count = 0; // no path of this subject goes on from here
         }
         m_reach[starts[i]] = own[i];

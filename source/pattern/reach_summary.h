@@ -1,10 +1,9 @@
 // What the instructions that can run after each instruction of a program may
-// do, over every path through the program (or every one that a subject's
-// bytes can take): which
-// registers they may write, whether they may enter a loop whose body holds a
-// choice of its own (the shape that makes a backtracking run explore many
-// ways of splitting a subject), and whether they may reach an instruction
-// that the failed-branch shortcut (failed_branch.h) cannot follow.
+// do, over every path through the program that a subject's bytes can take:
+// which registers they may write, whether they may enter a loop whose body
+// holds a choice of its own (the shape that makes a backtracking run explore
+// many ways of splitting a subject), and whether they may reach an
+// instruction that the failed-branch shortcut (failed_branch.h) cannot follow.
 #pragma once
 
 #include "program_run.h"
@@ -24,9 +23,9 @@ public:
 
     // Summarises the program as it is now; rebuild after a loop jump is
     // rewritten. A program whose instructions do not fit makes every offset
-    // unfollowable. With `present`, the subject's bytes, a character test
-    // that none of them passes ends the paths through it.
-    void build(const ProgramRun& run, const SubjectBytes* present = nullptr);
+    // unfollowable. A character test that none of the subject's bytes
+    // (`present`) passes ends the paths through it.
+    void build(const ProgramRun& run, const SubjectBytes& present);
     // The summary of what may run from `offset` on (an instruction's offset,
     // or the program's end).
     unsigned at(int offset) const {
