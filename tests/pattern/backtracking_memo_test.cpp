@@ -91,11 +91,7 @@ TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrProgram
             light.match(uiSaveString(subject.c_str()));
             heavy += light.work_exhausted();
             std::string what = "/" + text + "/ on \"" + subject + "\"";
-            int found = 0;
-            within_deadline(what.c_str(),
-                            [&] { found = engine.match(uiSaveString(subject.c_str())); });
-            ASSERT_EQ(found, expected) << what;
-            expect_same_state(engine, reference, what);
+            expect_same_match(engine, reference, expected, subject, what);
             if (HasFatalFailure()) {
                 return;
             }

@@ -71,3 +71,14 @@ inline void expect_same_state(const uiPattern& engine, const uiPattern& referenc
               std::string(reference.buffer().code, reference.buffer().length))
         << what;
 }
+
+// Matches `subject` with `engine` under the deadline and checks that it
+// agrees with the reference, which answered `expected` for the same subject:
+// the result, the registers and the program bytes.
+inline void expect_same_match(uiPattern& engine, const uiPattern& reference, int expected,
+                              const std::string& subject, const std::string& what) {
+    int found = 0;
+    within_deadline(what.c_str(), [&] { found = engine.match(uiSaveString(subject.c_str())); });
+    ASSERT_EQ(found, expected) << what;
+    expect_same_state(engine, reference, what);
+}
