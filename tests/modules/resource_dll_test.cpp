@@ -302,7 +302,7 @@ TEST(DataModule, MapsTheFileOnceAndKeepsItMapped) {
 // device, a socket, a folder or a dangling link answers null at once (a
 // named pipe with no writer used to block the load for ever), and so does a
 // switch made from such a path. Each load runs with a deadline.
-const std::chrono::milliseconds kDeadline(5000);
+const std::chrono::milliseconds kDeadline = test_files::kBlockedAfter;
 
 // LoadLibraryExU of `path` as a data file: "null" or "handle", or
 // "(blocked)" when it has not answered within the deadline.

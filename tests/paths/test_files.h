@@ -81,7 +81,7 @@ public:
         const std::string path = *this / name;
         path.copy(address.sun_path, sizeof address.sun_path - 1);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        (void)::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
         ::close(fd); // the socket file stays, with nobody listening
         return path;
     }
@@ -100,6 +100,13 @@ public:
 private:
     fs::path m_path;
 };
+
+// How long a call that must answer at once may take before it counts as
+// blocked. A call that blocks on a pipe or a device blocks for ever, so the
+// margin costs nothing when all is well; it is wide because under Wine, on a
+// busy two-core machine, a device open that waits on Wine's shared services
+// has once been seen to take over 5 s.
+inline constexpr std::chrono::milliseconds kBlockedAfter{30000};
 
 // Runs `call` and answers the text it returns, or nothing when it has not
 // returned within `deadline`: a call that blocks (on a pipe, a device) or

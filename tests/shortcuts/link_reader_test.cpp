@@ -341,7 +341,7 @@ TEST_F(LinkReader, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
     for (const auto& c : cases) {
         const std::string path = c.path;
         const std::optional<std::string> answer =
-            test_files::within(std::chrono::milliseconds(5000), [path] {
+            test_files::within(test_files::kBlockedAfter, [path] {
                 uiShortcutResolver resolver;
                 char target[MAX_PATH];
                 const long hr =

@@ -220,7 +220,7 @@ TEST(ShortcutFiles, PipesDevicesAndLargeFilesAreRefusedAtOnce) {
     for (const auto& c : cases) {
         const std::wstring path = c.path;
         const std::optional<std::string> answer =
-            test_files::within(std::chrono::milliseconds(5000), [path] {
+            test_files::within(test_files::kBlockedAfter, [path] {
                 CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
                 long hr = 0;
                 char target[MAX_PATH] = "x";

@@ -34,7 +34,7 @@ TEST(NullSoundDevice, PipesDevicesAndFoldersAreRefusedAtOnce) {
         for (const DWORD flags : {DWORD(SND_FILENAME), DWORD(SND_FILENAME | SND_ASYNC),
                                   DWORD(SND_FILENAME | SND_ASYNC | SND_LOOP)}) {
             const std::optional<std::string> answer =
-                test_files::within(std::chrono::milliseconds(5000), [name, flags] {
+                test_files::within(test_files::kBlockedAfter, [name, flags] {
                     return std::string(PlaySoundU(name.c_str(), nullptr, flags) ? "played"
                                                                                 : "refused");
                 });

@@ -23,7 +23,7 @@ std::string read_key(const char* subkey, LONG* size_out = nullptr) {
 }
 
 // A deadline for reads that must answer at once.
-const std::chrono::milliseconds kDeadline(5000);
+const std::chrono::milliseconds kDeadline = test_files::kBlockedAfter;
 
 // What a sound made from the scheme under `prefix` becomes for `event`, and
 // what uiSound::system answers for `prefix\event`, with the player
