@@ -3,17 +3,21 @@
 // same subject position explores it once.
 //
 // The states remembered are those right after a character was consumed: an
-// instruction offset and a subject position. Every resume point below such a
-// state lies before that position, so nothing of what came earlier can make a
-// loop pass that begins from there look empty; without back-references the
-// registers decide nothing either. What the matcher does from such a state is
-// then the same every time it gets there: if it failed once, it fails again,
-// and all it leaves behind are its register writes (only the last one to each
-// register counts) and the resume points below it that its op_pop_jump
-// instructions dropped (always the newest ones). The memo keeps both, and a
-// second visit replays them instead of running the attempt again.
+// instruction offset and a subject position, and, when the program has
+// back-references, what the groups they repeat hold. Every resume point below
+// such a state lies before that position, so nothing of what came earlier can
+// make a loop pass that begins from there look empty; the only registers that
+// decide anything are those a back-reference reads, and they are part of the
+// state. What the matcher does from such a state is then the same every time
+// it gets there: if it failed once, it fails again, and all it leaves behind
+// are its register writes (only the last one to each register counts) and the
+// resume points below it that its op_pop_jump instructions dropped (always
+// the newest ones). The memo keeps both, and a second visit replays them
+// instead of running the attempt again.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,15 +37,36 @@ struct FailedVisit {
     int drops; // op_pop_jump drops that reached below the visit's own points
 };
 
+// A state of the matcher: the place (instruction offset and subject
+// position, see key()) and what the groups that back-references repeat hold
+// there, one word per group (see group_word()); zero for the groups a program
+// does not repeat.
+struct MemoKey {
+    static const int max_groups = 2;
+    std::uint64_t place;
+    std::uint64_t groups[max_groups];
+};
+
 class FailureMemo {
 public:
+    // A memo for a program with back-references keeps the groups' words of
+    // each state beside it; one without keeps the places alone.
+    explicit FailureMemo(bool with_groups) : m_with_groups(with_groups) {}
+
     static std::uint64_t key(int offset, int position) {
         return (static_cast<std::uint64_t>(static_cast<unsigned>(offset)) << 32) |
                static_cast<unsigned>(position);
     }
+    // What a back-reference can see of a group: its start and its end, each
+    // a position plus one when recorded on this path, 0 when not.
+    static std::uint64_t group_word(bool has_start, int start, bool has_end, int end) {
+        const std::uint64_t from = has_start ? static_cast<unsigned>(start) + 1u : 0u;
+        const std::uint64_t to = has_end ? static_cast<unsigned>(end) + 1u : 0u;
+        return (from << 32) | to;
+    }
 
     // Whether a visit of `key` has failed before, and what it left.
-    bool failed(std::uint64_t key, FailedVisit& visit) const {
+    bool failed(const MemoKey& key, FailedVisit& visit) const {
         if (m_slots.empty()) {
             return false;
         }
@@ -50,7 +75,7 @@ public:
             if (slot.count < 0) {
                 return false;
             }
-            if (slot.key == key) {
+            if (same(i, key)) {
                 visit = {m_effects.data() + slot.effects, slot.count, slot.drops};
                 return true;
             }
@@ -63,7 +88,7 @@ public:
     // Whether another visit may be opened: the open ones take room on the
     // failure stack, which is bounded.
     bool can_open() const { return m_open.size() < max_open; }
-    void opened(std::uint64_t key) {
+    void opened(const MemoKey& key) {
         m_open.push_back({key, static_cast<int>(m_journal.size()), 0});
     }
     void closed() {
@@ -85,7 +110,9 @@ public:
                 m_effects.push_back({reg, net[reg]});
             }
         }
-        insert({visit.key, effects, static_cast<int>(m_effects.size()) - effects, visit.drops});
+        insert(
+            {visit.key.place, effects, static_cast<int>(m_effects.size()) - effects, visit.drops},
+            visit.key.groups);
         // The enclosing visits see the same writes, in their net form.
         if (!m_open.empty()) {
             m_journal.insert(m_journal.end(), m_effects.begin() + effects, m_effects.end());
@@ -108,13 +135,13 @@ public:
 
 private:
     struct Slot {
-        std::uint64_t key;
+        std::uint64_t place;
         int effects; // index into m_effects
         int count;   // of writes; -1: an empty slot
         int drops;
     };
     struct Open {
-        std::uint64_t key;
+        MemoKey key;
         int journal_at;
         int drops;
     };
@@ -125,33 +152,58 @@ private:
     static const std::size_t max_effects = 1 << 20;
     static const std::size_t max_open = 1 << 18;
 
-    std::size_t slot_of(std::uint64_t key) const {
-        key ^= key >> 29;
-        key *= 0x9e3779b97f4a7c15ull;
-        return static_cast<std::size_t>(key >> 32) & (m_slots.size() - 1);
+    std::size_t slot_of(std::uint64_t place, const std::uint64_t* groups) const {
+        std::uint64_t h = place;
+        if (m_with_groups) {
+            h ^= groups[0] * 0xff51afd7ed558ccdull ^ groups[1] * 0xc4ceb9fe1a85ec53ull;
+        }
+        h ^= h >> 29;
+        h *= 0x9e3779b97f4a7c15ull;
+        return static_cast<std::size_t>(h >> 32) & (m_slots.size() - 1);
     }
+    std::size_t slot_of(const MemoKey& key) const { return slot_of(key.place, key.groups); }
+    const std::uint64_t* groups_at(std::size_t i) const {
+        return m_groups.data() + i * MemoKey::max_groups;
+    }
+    bool same(std::size_t i, std::uint64_t place, const std::uint64_t* groups) const {
+        if (m_slots[i].place != place) {
+            return false;
+        }
+        return !m_with_groups || (groups_at(i)[0] == groups[0] && groups_at(i)[1] == groups[1]);
+    }
+    bool same(std::size_t i, const MemoKey& key) const { return same(i, key.place, key.groups); }
 
-    void insert(const Slot& entry) {
+    void insert(const Slot& entry, const std::uint64_t* groups) {
         if (2 * (m_entries + 1) > static_cast<int>(m_slots.size())) {
             grow();
         }
-        std::size_t i = slot_of(entry.key);
-        while (m_slots[i].count >= 0 && m_slots[i].key != entry.key) {
+        std::size_t i = slot_of(entry.place, groups);
+        while (m_slots[i].count >= 0 && !same(i, entry.place, groups)) {
             i = (i + 1) & (m_slots.size() - 1);
         }
         if (m_slots[i].count < 0) {
             ++m_entries;
         }
         m_slots[i] = entry;
+        if (m_with_groups) {
+            std::copy(groups, groups + MemoKey::max_groups,
+                      m_groups.begin() + static_cast<std::ptrdiff_t>(i * MemoKey::max_groups));
+        }
     }
     void grow() {
         std::vector<Slot> old;
+        std::vector<std::uint64_t> old_groups;
         old.swap(m_slots);
+        old_groups.swap(m_groups);
         m_slots.assign(old.empty() ? 1024 : 2 * old.size(), Slot{0, 0, -1, 0});
+        if (m_with_groups) {
+            m_groups.assign(m_slots.size() * MemoKey::max_groups, 0);
+        }
         m_entries = 0;
-        for (const Slot& slot : old) {
-            if (slot.count >= 0) {
-                insert(slot);
+        for (std::size_t i = 0; i < old.size(); ++i) {
+            if (old[i].count >= 0) {
+                static const std::uint64_t none[MemoKey::max_groups] = {};
+                insert(old[i], m_with_groups ? old_groups.data() + i * MemoKey::max_groups : none);
             }
         }
     }
@@ -163,7 +215,9 @@ private:
         m_effects.clear();
     }
 
+    bool m_with_groups;
     std::vector<Slot> m_slots;
+    std::vector<std::uint64_t> m_groups; // max_groups per slot, with_groups only
     int m_entries = 0;
     std::vector<RegisterWrite> m_effects;
     std::vector<RegisterWrite> m_journal;

@@ -7,6 +7,7 @@
 #include "program.h"
 #include "tried_positions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -213,7 +214,10 @@ private:
     // gone back to resume points more often than a run that backtracks only
     // along the subject would.
     template <bool Memo> int execute(const unsigned char* pc, int d);
-    bool memo_sound() const;
+    // Whether failed visits may be remembered; notes the groups a state must
+    // keep.
+    bool memo_sound();
+    MemoKey memo_key(const unsigned char* pc, int d) const;
     // Starts taking the shortcut past first ways that fail for certain
     // (failed_branch.h), when the program may profit; answers whether it did.
     bool begin_shortcuts();
@@ -273,6 +277,8 @@ private:
     } m_loop = {nullptr, nullptr, false};
     long long m_memo_after = LLONG_MAX;
     std::unique_ptr<FailureMemo> m_memo;
+    int m_memo_groups[MemoKey::max_groups] = {};
+    int m_memo_group_count = 0;
     // Shortcuts are considered once a run has gone back this often.
     static constexpr long long shortcut_after = 8;
     bool m_shortcuts_considered = false;
@@ -425,16 +431,36 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
     return execute<false>(m_code, pos);
 }
 
-// Without back-references what follows a consumed character depends on the
-// program, the subject and the position alone.
-bool Matcher::memo_sound() const {
+// What follows a consumed character depends on the program, the subject, the
+// position and what the groups that back-references repeat hold; a state
+// keeps the groups of at most MemoKey::max_groups of them.
+bool Matcher::memo_sound() {
+    m_memo_group_count = 0;
     int length = static_cast<int>(m_end - m_code);
     for (int at = 0; at < length; at += decode(m_code, at).size) {
-        if (!fits(m_code, at, length) || m_code[at] == op_backref) {
+        if (!fits(m_code, at, length)) {
             return false;
         }
+        const int group = m_code[at] == op_backref ? m_code[at + 1] : 10;
+        if (group > 9 || std::count(m_memo_groups, m_memo_groups + m_memo_group_count, group)) {
+            continue; // (a back-reference past group 9 always passes, reading nothing)
+        }
+        if (m_memo_group_count == MemoKey::max_groups) {
+            return false;
+        }
+        m_memo_groups[m_memo_group_count++] = group;
     }
     return true;
+}
+
+MemoKey Matcher::memo_key(const unsigned char* pc, int d) const {
+    MemoKey key{FailureMemo::key(static_cast<int>(pc - m_code), d), {0, 0}};
+    for (int i = 0; i < m_memo_group_count; ++i) {
+        const int n = m_memo_groups[i];
+        key.groups[i] = FailureMemo::group_word((m_written >> n) & 1u, m_start[n],
+                                                (m_written >> (10 + n)) & 1u, m_finish[n]);
+    }
+    return key;
 }
 
 bool Matcher::begin_shortcuts() {
@@ -691,7 +717,7 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
             break;
         }
         if (Memo && ok && d > before) {
-            std::uint64_t key = FailureMemo::key(static_cast<int>(pc - m_code), d);
+            const MemoKey key = memo_key(pc, d);
             FailedVisit visit;
             if (m_memo->failed(key, visit)) {
                 for (int i = 0; i < visit.write_count; ++i) {
@@ -743,7 +769,7 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                 if (!Memo && m_resumes > m_memo_after) {
                     m_memo_after = LLONG_MAX;
                     if (memo_sound()) {
-                        m_memo = std::make_unique<FailureMemo>();
+                        m_memo = std::make_unique<FailureMemo>(m_memo_group_count > 0);
                         return execute<true>(pc, d);
                     }
                 }

@@ -38,10 +38,13 @@
 // docs/pattern_engines.md). That one run remembers the states that failed
 // once it backtracks heavily, so it too stays polynomial (linear in the
 // subject for a given pattern). The backtracker alone serves programs with
-// back-references and every match() under a work bound; like any
-// backtracking engine it can then take time exponential in the subject's
-// length for patterns that nest repetitions of optional parts, such as
-// \(\(a?\)*\)*b.
+// back-references and every match() under a work bound. With
+// back-references the remembered states also hold what the repeated groups
+// hold, which keeps \(a*\)*\1b polynomial (about n squared states) as long
+// as they repeat at most two different groups and the states fit the memo's
+// bound; otherwise, and under a work bound, like any backtracking engine it
+// can take time exponential in the subject's length for patterns that nest
+// repetitions of optional parts, such as \(\(a?\)*\)*b.
 //
 // Not thread-safe: a pattern rewrites its own program while matching, and the
 // word-character table, the live-pattern count and the result string of

@@ -12,7 +12,10 @@ namespace {
 // kind that makes a backtracking run explore many ways of splitting a subject.
 class NestingGenerator {
 public:
-    explicit NestingGenerator(unsigned seed) : m_random(seed) {}
+    // With back-references, atoms may repeat groups 1 to 3 (a group that
+    // does not exist, or has not closed, repeats nothing and fails).
+    explicit NestingGenerator(unsigned seed, bool backrefs = false)
+        : m_random(seed), m_backrefs(backrefs) {}
 
     std::string pattern(int depth = 0) {
         std::string out;
@@ -48,8 +51,11 @@ private:
             out += zero_width[pick(6)];
         }
         static const char* const atoms[] = {"a", "a", "aa", "b", ".", "[ab]", "\\w", "-", "\n"};
+        static const char* const backrefs[] = {"\\1", "\\1", "\\2", "\\3"};
         if (depth < 3 && pick(3) == 0) {
             out += "\\(" + pattern(depth + 1) + "\\)";
+        } else if (m_backrefs && pick(4) == 0) {
+            out += backrefs[pick(4)];
         } else {
             out += atoms[pick(sizeof atoms / sizeof atoms[0])];
         }
@@ -58,6 +64,7 @@ private:
     }
 
     std::mt19937 m_random;
+    bool m_backrefs;
 };
 
 void make_caseless(unsigned char* table) {
@@ -66,13 +73,13 @@ void make_caseless(unsigned char* table) {
     }
 }
 
-TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrPrograms) {
+// Compares generated patterns against the plain search (see the top of the
+// file) on four subjects each; answers the subjects compared and how many of
+// them needed enough resume points for the remembering run to start.
+void compare_with_plain_search(NestingGenerator& generate, int rounds, int& compared, int& heavy) {
     static unsigned char caseless[256];
     make_caseless(caseless);
-    NestingGenerator generate(20261207);
-    int compared = 0;
-    int heavy = 0;
-    for (int round = 0; round < 1500; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         std::string text = generate.pattern();
         const unsigned char* table = round % 3 == 2 ? caseless : nullptr;
         uiPattern reference(uiSaveString(text.c_str()), table);
@@ -92,14 +99,53 @@ TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrProgram
             heavy += light.work_exhausted();
             std::string what = "/" + text + "/ on \"" + subject + "\"";
             expect_same_match(engine, reference, expected, subject, what);
-            if (HasFatalFailure()) {
+            if (::testing::Test::HasFatalFailure()) {
                 return;
             }
             ++compared;
         }
     }
+}
+
+TEST(BacktrackingMemo, RemembersFailuresWithoutChangingResultsRegistersOrPrograms) {
+    NestingGenerator generate(20261207);
+    int compared = 0;
+    int heavy = 0;
+    compare_with_plain_search(generate, 1500, compared, heavy);
     EXPECT_GT(compared, 3000);
     EXPECT_GT(heavy, 200);
+}
+
+// With back-references a state also holds what the repeated groups hold.
+TEST(BacktrackingMemo, RemembersFailuresOfProgramsWithBackReferences) {
+    NestingGenerator generate(20261208, true);
+    int compared = 0;
+    int heavy = 0;
+    compare_with_plain_search(generate, 1500, compared, heavy);
+    EXPECT_GT(compared, 3000);
+    EXPECT_GT(heavy, 200);
+}
+
+TEST(BacktrackingMemo, BackReferencesAfterNestedRepetitionsTakePolynomialTime) {
+    // Every way of splitting the a's into passes ends with a different group
+    // 1 for the back-reference to repeat; against 40 a's that used to take
+    // minutes.
+    const char* const patterns[] = {"\\(a*\\)*\\1b\\|a", "\\(a*\\)*\\1b", "x*\\(a\\|aa\\)*\\1c\\|a",
+                                    "\\(a*\\)*\\(b*\\)*\\2\\1c"};
+    for (const char* text : patterns) {
+        for (int n : {6, 9}) {
+            std::string subject = std::string(n, 'a') + "!";
+            uiPattern reference{uiSaveString(text)};
+            reference.set_work_limit(50000000);
+            PatternProbe engine(text);
+            const int expected = reference.match(uiSaveString(subject.c_str()));
+            ASSERT_EQ(0, reference.work_exhausted()) << text;
+            expect_same_match(engine, reference, expected, subject, text);
+        }
+        PatternProbe engine(text);
+        std::string subject = std::string(40, 'a') + "!";
+        within_deadline(text, [&] { engine.match(uiSaveString(subject.c_str())); });
+    }
 }
 
 TEST(BacktrackingMemo, MatchesFoundAfterExponentialDetoursComeQuickly) {
