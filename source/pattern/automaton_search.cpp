@@ -385,7 +385,7 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
     // m_word holds what the shared word table holds wherever the program
     // reads it (see describes()).
     if (run_matcher(&buffer, reinterpret_cast<const char*>(text), size, m_floor, run.registers,
-                    m_word, &bound) < 0) {
+                    m_word, &bound, &m_scratch) < 0) {
         return false;
     }
     m_floor_record.won();

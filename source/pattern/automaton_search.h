@@ -7,6 +7,7 @@
 #include "dfa.h"
 #include "fixed_sequence.h"
 #include "greedy_sequence.h"
+#include "matcher.h"
 #include "nfa.h"
 #include "search_accel.h"
 
@@ -57,6 +58,9 @@ public:
     // Builds the automaton of the buffer's program; usable() answers false
     // when the program has a back-reference.
     PatternAutomaton(const uiPattern::PatternBuffer& buffer, const char* word_table);
+
+    // What the matcher runs of this program keep between matches.
+    MatcherScratch& scratch() { return m_scratch; }
 
     bool usable() const { return m_usable; }
     // Whether leftmost() answers for the program as it now is by the greedy
@@ -148,6 +152,7 @@ private:
     bool m_check_alone = false;    // whether any_match keeps m_floor_alone
     ShortcutRecord m_alone_record; // the checks of m_floor_alone
     ShortcutRecord m_floor_record; // the matcher runs at m_floor
+    MatcherScratch m_scratch;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
     std::vector<int> m_earliest;

@@ -14,6 +14,8 @@ namespace uiutil_internal {
 class EndReach {
 public:
     explicit EndReach(const ProgramRun& run);
+    // The same program over another subject.
+    void rebind(const ProgramRun& run) { m_run = run; }
 
     enum Answer { cannot, may, unknown };
     // From instruction `pc` at position d. `budget` counts the positions the

@@ -2,6 +2,7 @@
 #include "instruction.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 using namespace uiutil_internal;
@@ -157,6 +158,41 @@ bool FailedBranch::run_thread(Task task) {
             return true;
         }
     }
+}
+
+BranchShortcut::BranchShortcut(const ProgramRun& run)
+    : m_run(run), m_code_copy(run.code, run.code + run.length),
+      m_translate_copy(run.translate ? run.translate : run.code,
+                       run.translate ? run.translate + 256 : run.code),
+      m_present(run.text, run.size), m_end(run), m_branch(run),
+      m_retry_at(static_cast<std::size_t>(run.length) + 1, 0) {
+    std::copy(run.word, run.word + 256, m_word_copy);
+    m_reach.build(run, m_present);
+}
+
+bool BranchShortcut::rebind(const ProgramRun& run) {
+    // The tables read the program (loop jumps rewritten since included), the
+    // translation and word tables, which callers may edit between matches.
+    const bool same_program =
+        run.code == m_run.code && run.length == m_run.length &&
+        (m_code_copy.empty() ||
+         std::memcmp(m_code_copy.data(), run.code, m_code_copy.size()) == 0) &&
+        run.translate == m_run.translate &&
+        (!run.translate || std::memcmp(m_translate_copy.data(), run.translate, 256) == 0) &&
+        run.word == m_run.word && std::memcmp(m_word_copy, run.word, 256) == 0;
+    if (!same_program) {
+        return false;
+    }
+    m_run = run;
+    m_end.rebind(run);
+    m_branch.rebind(run);
+    m_proven = ~std::uint64_t(0);
+    const SubjectBytes present(run.text, run.size);
+    if (!(present == m_present)) {
+        m_present = present;
+        m_reach.build(run, m_present);
+    }
+    return true;
 }
 
 void BranchShortcut::begin_run(int pos) {

@@ -37,6 +37,8 @@ protected:
 class FailedBranch {
 public:
     explicit FailedBranch(const ProgramRun& run) : m_run(run) {}
+    // The same program over another subject.
+    void rebind(const ProgramRun& run) { m_run = run; }
 
     // The exploration from instruction pc at position d, over the live points
     // `below`, which writes no register outside `may_write`.
@@ -96,11 +98,11 @@ private:
 // walked again in the run.
 class BranchShortcut {
 public:
-    explicit BranchShortcut(const ProgramRun& run)
-        : m_run(run), m_present(run.text, run.size), m_end(run), m_branch(run),
-          m_retry_at(static_cast<std::size_t>(run.length) + 1, 0) {
-        m_reach.build(run, m_present);
-    }
+    explicit BranchShortcut(const ProgramRun& run);
+
+    // Takes on the run of a later match: false, and nothing changed, unless
+    // the program and its tables hold what they held when this was made.
+    bool rebind(const ProgramRun& run);
 
     // Whether the program has a loop that nests a choice at all.
     bool promising() const { return (m_reach.at(0) & ReachSummary::nested_choice) != 0; }
@@ -127,6 +129,10 @@ private:
     void ask_again_at(int pc, long long positions) { m_retry_at[pc] = resumes_for(positions); }
 
     ProgramRun m_run;
+    // What the program and its tables held when this was made.
+    std::vector<unsigned char> m_code_copy;
+    std::vector<unsigned char> m_translate_copy; // empty without a table
+    char m_word_copy[256];
     SubjectBytes m_present;
     ReachSummary m_reach;
     EndReach m_end;

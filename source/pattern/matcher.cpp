@@ -200,10 +200,11 @@ struct Subject {
 class Matcher {
 public:
     Matcher(uiPattern::PatternBuffer* buffer, const Subject& subject, const char* word_table,
-            WorkBudget* budget)
+            WorkBudget* budget, MatcherScratch* scratch)
         : m_code(reinterpret_cast<unsigned char*>(buffer->code)), m_end(m_code + buffer->length),
           m_translate(reinterpret_cast<const unsigned char*>(buffer->translate)), m_s(subject.text),
-          m_size(subject.size), m_stop(subject.stop), m_word(word_table), m_budget(budget) {}
+          m_size(subject.size), m_stop(subject.stop), m_word(word_table), m_budget(budget),
+          m_scratch(scratch) {}
 
     // One run from pos; a matcher may run at one position after another.
     int run(int pos, uiPattern::PatternRegisters* registers);
@@ -283,7 +284,10 @@ private:
     static constexpr long long shortcut_after = 8;
     bool m_shortcuts_considered = false;
     bool m_shortcuts = false;
-    std::unique_ptr<BranchShortcut> m_shortcut;
+    // The shortcut of this matcher's runs: the scratch's, or its own.
+    MatcherScratch* m_scratch;
+    std::unique_ptr<BranchShortcut> m_own_shortcut;
+    BranchShortcut* m_shortcut = nullptr;
     std::vector<RegisterWrite> m_settled;
 };
 
@@ -474,7 +478,11 @@ bool Matcher::begin_shortcuts() {
     if (!m_shortcut) {
         const ProgramRun run{m_code, static_cast<int>(m_end - m_code), m_translate, m_word, m_s,
                              m_size};
-        m_shortcut = std::make_unique<BranchShortcut>(run);
+        std::unique_ptr<BranchShortcut>& kept = m_scratch ? m_scratch->shortcut : m_own_shortcut;
+        if (!kept || !kept->rebind(run)) {
+            kept = std::make_unique<BranchShortcut>(run);
+        }
+        m_shortcut = kept.get();
     }
     if (!m_shortcut->promising()) {
         return false;
@@ -794,10 +802,11 @@ const char* word_table(const char* shared) {
 // One run of the matcher over text[0, size) (null when empty), consuming
 // nothing at or beyond stop.
 int run_at(uiPattern::PatternBuffer* buffer, const char* text, int size, int stop, int pos,
-           uiPattern::PatternRegisters* registers, const char* word_chars, WorkBudget* budget) {
+           uiPattern::PatternRegisters* registers, const char* word_chars, WorkBudget* budget,
+           MatcherScratch* scratch = nullptr) {
     static const char nothing = 0;
     Subject subject{reinterpret_cast<const unsigned char*>(text ? text : &nothing), size, stop};
-    Matcher matcher(buffer, subject, word_chars, budget);
+    Matcher matcher(buffer, subject, word_chars, budget, scratch);
     return matcher.run(pos, registers);
 }
 
@@ -852,9 +861,14 @@ int uiPattern::re_match_2(PatternBuffer* buffer, char* string1, int size1, char*
 
 int uiutil_internal::run_matcher(uiPattern::PatternBuffer* buffer, const char* text, int size,
                                  int pos, uiPattern::PatternRegisters* registers,
-                                 const char* word_chars, WorkBudget* budget) {
-    return run_at(buffer, text, size, size, pos, registers, word_table(word_chars), budget);
+                                 const char* word_chars, WorkBudget* budget,
+                                 MatcherScratch* scratch) {
+    return run_at(buffer, text, size, size, pos, registers, word_table(word_chars), budget,
+                  scratch);
 }
+
+uiutil_internal::MatcherScratch::MatcherScratch() = default;
+uiutil_internal::MatcherScratch::~MatcherScratch() = default;
 
 int uiutil_internal::backtracking_search(uiPattern::PatternBuffer* buffer, const char* text,
                                          int size, const PatternAccel& accel,
@@ -863,7 +877,7 @@ int uiutil_internal::backtracking_search(uiPattern::PatternBuffer* buffer, const
     static const char nothing = 0;
     const unsigned char* s = reinterpret_cast<const unsigned char*>(text ? text : &nothing);
     // One matcher for every position: a run leaves it as it found it.
-    Matcher matcher(buffer, Subject{s, size, size}, word_table(word_chars), budget);
+    Matcher matcher(buffer, Subject{s, size, size}, word_table(word_chars), budget, nullptr);
     if (TriedByByte::applies(*buffer, &accel)) {
         // The character at a position decides whether it is tried, so a
         // table lookup per character finds the next one.

@@ -4,6 +4,9 @@
 
 #include "program.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace uiutil_internal {
 
 // A program and a subject, as the matcher sees them: code[0, length), the
@@ -18,19 +21,23 @@ struct ProgramRun {
     int size;
 };
 
-// The distinct bytes of a subject.
+// The distinct bytes of a subject, in increasing order.
 struct SubjectBytes {
     unsigned char bytes[256];
     int count = 0;
+    std::uint64_t seen[4] = {}; // bit c % 64 of word c / 64: byte c is there
+
+    bool operator==(const SubjectBytes& other) const {
+        return std::equal(seen, seen + 4, other.seen);
+    }
 
     SubjectBytes(const unsigned char* text, int size) {
-        unsigned char seen[256] = {};
         for (int d = 0; d < size; ++d) {
-            seen[text[d]] = 1;
+            seen[text[d] >> 6] |= std::uint64_t(1) << (text[d] & 63);
         }
-        for (int c = 0; c < 256; ++c) {
-            if (seen[c]) {
-                bytes[count++] = static_cast<unsigned char>(c);
+        for (int word = 0; word < 4; ++word) {
+            for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1) {
+                bytes[count++] = static_cast<unsigned char>(64 * word + __builtin_ctzll(bits));
             }
         }
     }

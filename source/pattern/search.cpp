@@ -52,7 +52,8 @@ int uiPattern::search_within(const char* text, int size, WorkBudget* budget) {
             MatcherRun run{&m_registers};
             int found = m_automaton->leftmost(*buffer, m_accel, s, size, &run);
             if (found < 0 || run.matched ||
-                run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr) >= 0) {
+                run_matcher(buffer, text, size, found, &m_registers, syntaxtable, nullptr,
+                            &m_automaton->scratch()) >= 0) {
                 return found;
             }
             // Not reached while the engines agree; the backtracking search

@@ -157,3 +157,31 @@ TEST(FailedBranch, LongDetoursLeaveTheRegistersTheirShortOnesShowTheWayTo) {
 }
 
 } // namespace
+
+namespace {
+
+// One pattern over subjects with other bytes in them, with the shared word
+// table edited between matches: what the shortcut knows of the program and
+// its tables must follow.
+TEST(FailedBranch, FollowsTheSubjectAndTheWordTableFromMatchToMatch) {
+    const char* const patterns[] = {"\\(a*\\)*b\\|a", "\\(-*\\w*\\)*b\\|-", "\\(a\\|\\w\\)*b\\|!",
+                                    "\\(\\(a*\\)*!\\)*b\\|a"};
+    const char* const subjects[] = {"aaaaaaaaaaa!", "-----------!",  "aaaaaaaaaaab",
+                                    "aaa-aaaaaa!!", "----------!!b", "aaaaaaaaaaaa!"};
+    for (const char* text : patterns) {
+        uiPattern reference{uiSaveString(text)};
+        reference.set_work_limit(3000000);
+        PatternProbe engine(text);
+        for (int step = 0; step < 12; ++step) {
+            PatternProbe::set_word_char('!', step % 2 == 1);
+            const std::string subject = subjects[step / 2];
+            const int expected = reference.match(uiSaveString(subject.c_str()));
+            ASSERT_EQ(0, reference.work_exhausted()) << text;
+            const std::string what = std::string("/") + text + "/ on \"" + subject + "\"";
+            expect_same_match(engine, reference, expected, subject, what);
+        }
+        PatternProbe::set_word_char('!', false);
+    }
+}
+
+} // namespace
