@@ -124,64 +124,6 @@ private:
     int m_capacity;
 };
 
-// Whether the loop body between `body` and `loop_jump` can leave a resume
-// point of its own behind (it holds an alternation or a repetition).
-bool body_may_push(const unsigned char* body, const unsigned char* loop_jump) {
-    for (const unsigned char* p = body; p < loop_jump; p += instruction_size(p)) {
-        if (*p >= op_jump && *p <= op_dummy_jump) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Decides what the op_loop_jump at p becomes. op_pop_jump drops the newest
-// resume point each pass, which is sound only when that point is the loop's
-// own (the body pushes nothing) and giving up "leave the loop before this
-// pass" loses nothing: the continuation needs a character the body's first
-// instruction refuses, or the program ends right after the loop.
-// Whether the instruction at q fails wherever the loop body at `body` has
-// just taken a character: q needs a character (op_exact) or a newline
-// (op_line_end) that the body's first instruction refuses.
-bool refuses_continuation(const unsigned char* body, const unsigned char* q,
-                          const unsigned char* end, const unsigned char* translate) {
-    if (q >= end) {
-        return false;
-    }
-    unsigned c;
-    if (*q == op_exact && q[1] > 0) {
-        c = q[2];
-    } else if (*q == op_line_end) {
-        // op_line_end tests the raw character; compare it as the body would.
-        c = translate ? translate[newline] : newline;
-    } else {
-        return false;
-    }
-    if (*body == op_exact && body[1] > 0) {
-        return body[2] != c;
-    }
-    if (*body == op_char_set) {
-        return !set_has(body, c);
-    }
-    if (*body == op_char_set_not) {
-        return set_has(body, c);
-    }
-    return false;
-}
-
-unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
-                           const unsigned char* translate) {
-    const unsigned char* q = p + 3;
-    if (q == end) {
-        return op_pop_jump;
-    }
-    const unsigned char* body = jump_target(p) + 3;
-    if (!refuses_continuation(body, q, end, translate) || body_may_push(body, p)) {
-        return op_jump;
-    }
-    return op_pop_jump;
-}
-
 // The first instruction at or after q that is not a group mark: what a
 // continuation starting at q tests first.
 const unsigned char* past_group_marks(const unsigned char* q, const unsigned char* end) {
@@ -899,13 +841,4 @@ int uiPattern::bcmp_translate(char* s1, char* s2, int len, unsigned char* transl
         }
     }
     return 0;
-}
-
-void uiutil_internal::rewrite_loop_jump(uiPattern::PatternBuffer& buffer, int offset) {
-    unsigned char* code = reinterpret_cast<unsigned char*>(buffer.code);
-    if (offset < 0 || offset + 3 > buffer.length || code[offset] != op_loop_jump) {
-        return;
-    }
-    code[offset] = loop_rewrite(code + offset, code + buffer.length,
-                                reinterpret_cast<const unsigned char*>(buffer.translate));
 }
