@@ -42,16 +42,17 @@ struct FailedVisit {
 // there, one word per group (see group_word()); zero for the groups a program
 // does not repeat.
 struct MemoKey {
-    static const int max_groups = 2;
+    static const int max_groups = 4;
     std::uint64_t place;
     std::uint64_t groups[max_groups];
 };
 
 class FailureMemo {
 public:
-    // A memo for a program with back-references keeps the groups' words of
-    // each state beside it; one without keeps the places alone.
-    explicit FailureMemo(bool with_groups) : m_with_groups(with_groups) {}
+    // A memo for a program whose back-references repeat `groups` groups
+    // (at most MemoKey::max_groups) keeps their words of each state beside
+    // it; one without keeps the places alone.
+    explicit FailureMemo(int groups) : m_words(groups) {}
 
     static std::uint64_t key(int offset, int position) {
         return (static_cast<std::uint64_t>(static_cast<unsigned>(offset)) << 32) |
@@ -154,8 +155,8 @@ private:
 
     std::size_t slot_of(std::uint64_t place, const std::uint64_t* groups) const {
         std::uint64_t h = place;
-        if (m_with_groups) {
-            h ^= groups[0] * 0xff51afd7ed558ccdull ^ groups[1] * 0xc4ceb9fe1a85ec53ull;
+        for (int w = 0; w < m_words; ++w) {
+            h = (h ^ groups[w]) * 0xff51afd7ed558ccdull;
         }
         h ^= h >> 29;
         h *= 0x9e3779b97f4a7c15ull;
@@ -163,13 +164,13 @@ private:
     }
     std::size_t slot_of(const MemoKey& key) const { return slot_of(key.place, key.groups); }
     const std::uint64_t* groups_at(std::size_t i) const {
-        return m_groups.data() + i * MemoKey::max_groups;
+        return m_groups.data() + i * static_cast<std::size_t>(m_words);
     }
     bool same(std::size_t i, std::uint64_t place, const std::uint64_t* groups) const {
         if (m_slots[i].place != place) {
             return false;
         }
-        return !m_with_groups || (groups_at(i)[0] == groups[0] && groups_at(i)[1] == groups[1]);
+        return m_words == 0 || std::equal(groups, groups + m_words, groups_at(i));
     }
     bool same(std::size_t i, const MemoKey& key) const { return same(i, key.place, key.groups); }
 
@@ -185,10 +186,9 @@ private:
             ++m_entries;
         }
         m_slots[i] = entry;
-        if (m_with_groups) {
-            std::copy(groups, groups + MemoKey::max_groups,
-                      m_groups.begin() + static_cast<std::ptrdiff_t>(i * MemoKey::max_groups));
-        }
+        std::copy(groups, groups + m_words,
+                  m_groups.begin() +
+                      static_cast<std::ptrdiff_t>(i * static_cast<std::size_t>(m_words)));
     }
     void grow() {
         std::vector<Slot> old;
@@ -196,14 +196,14 @@ private:
         old.swap(m_slots);
         old_groups.swap(m_groups);
         m_slots.assign(old.empty() ? 1024 : 2 * old.size(), Slot{0, 0, -1, 0});
-        if (m_with_groups) {
-            m_groups.assign(m_slots.size() * MemoKey::max_groups, 0);
-        }
+        m_groups.assign(m_slots.size() * static_cast<std::size_t>(m_words), 0);
         m_entries = 0;
         for (std::size_t i = 0; i < old.size(); ++i) {
             if (old[i].count >= 0) {
                 static const std::uint64_t none[MemoKey::max_groups] = {};
-                insert(old[i], m_with_groups ? old_groups.data() + i * MemoKey::max_groups : none);
+                insert(old[i], m_words > 0
+                                   ? old_groups.data() + i * static_cast<std::size_t>(m_words)
+                                   : none);
             }
         }
     }
@@ -215,9 +215,9 @@ private:
         m_effects.clear();
     }
 
-    bool m_with_groups;
+    int m_words; // group words per state
     std::vector<Slot> m_slots;
-    std::vector<std::uint64_t> m_groups; // max_groups per slot, with_groups only
+    std::vector<std::uint64_t> m_groups; // m_words per slot
     int m_entries = 0;
     std::vector<RegisterWrite> m_effects;
     std::vector<RegisterWrite> m_journal;

@@ -296,7 +296,7 @@ bool Matcher::memo_sound() {
 }
 
 MemoKey Matcher::memo_key(const unsigned char* pc, int d) const {
-    MemoKey key{FailureMemo::key(static_cast<int>(pc - m_code), d), {0, 0}};
+    MemoKey key{FailureMemo::key(static_cast<int>(pc - m_code), d), {}};
     for (int i = 0; i < m_memo_group_count; ++i) {
         const int n = m_memo_groups[i];
         key.groups[i] = FailureMemo::group_word((m_written >> n) & 1u, m_start[n],
@@ -615,7 +615,7 @@ template <bool Memo> int Matcher::execute(const unsigned char* pc, int d) {
                 if (!Memo && m_resumes > m_memo_after) {
                     m_memo_after = LLONG_MAX;
                     if (memo_sound()) {
-                        m_memo = std::make_unique<FailureMemo>(m_memo_group_count > 0);
+                        m_memo = std::make_unique<FailureMemo>(m_memo_group_count);
                         return execute<true>(pc, d);
                     }
                 }

@@ -41,7 +41,7 @@
 // back-references and every match() under a work bound. With
 // back-references the remembered states also hold what the repeated groups
 // hold, which keeps \(a*\)*\1b polynomial (about n squared states) as long
-// as they repeat at most two different groups and the states fit the memo's
+// as they repeat at most four different groups and the states fit the memo's
 // bound; otherwise, and under a work bound, like any backtracking engine it
 // can take time exponential in the subject's length for patterns that nest
 // repetitions of optional parts, such as \(\(a?\)*\)*b.

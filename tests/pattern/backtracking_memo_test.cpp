@@ -139,17 +139,21 @@ int expect_plain_result(const char* text, const std::string& subject) {
 }
 
 TEST(BacktrackingMemo, BackReferencesAfterNestedRepetitionsTakePolynomialTime) {
-    // Every way of splitting the a's into passes ends with a different group
-    // 1 for the back-reference to repeat; against 40 a's that used to take
-    // minutes.
-    const char* const patterns[] = {"\\(a*\\)*\\1b\\|a", "\\(a*\\)*\\1b", "x*\\(a\\|aa\\)*\\1c\\|a",
-                                    "\\(a*\\)*\\(b*\\)*\\2\\1c"};
+    // Every way of splitting the a's into passes ends with different groups
+    // for the back-references to repeat; against 30 a's the first of these
+    // used to take half a minute.
+    const char* const patterns[] = {"\\(a*\\)*\\1b\\|a",
+                                    "\\(a*\\)*\\1b",
+                                    "x*\\(a\\|aa\\)*\\1c\\|a",
+                                    "\\(a*\\)*\\(b*\\)*\\2\\1c",
+                                    "\\(a*\\)*\\(a*\\)*\\(a*\\)*\\3\\2\\1b\\|a",
+                                    "\\(\\(a\\)*\\(a*\\)\\)*\\1\\(a*\\)*\\4\\3\\2b\\|a"};
     for (const char* text : patterns) {
         for (int n : {6, 9}) {
             expect_plain_result(text, std::string(n, 'a') + "!");
         }
         PatternProbe engine(text);
-        std::string subject = std::string(40, 'a') + "!";
+        std::string subject = std::string(30, 'a') + "!";
         within_deadline(text, [&] { engine.match(uiSaveString(subject.c_str())); });
     }
 }
