@@ -4,6 +4,7 @@
 // all twenty registers and every program byte.
 #include "pattern_probe.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -67,6 +68,43 @@ private:
     bool m_backrefs;
 };
 
+// Three groups, then back-references to all three in any order: the states
+// of the remembering run then differ in what each of the groups holds.
+class RepeatedGroupsGenerator {
+public:
+    explicit RepeatedGroupsGenerator(unsigned seed) : m_random(seed) {}
+
+    std::string pattern() {
+        static const char* const bodies[] = {"a*",   "a\\|aa",   "b*",    "[ab]*",
+                                             "a*b*", "\\(a\\)*", "a\\|b", "ab*"};
+        static const char* const repeats[] = {"*", "*", "+", ""};
+        static const char* const endings[] = {"b", "!", "a!", "", "b\\|a", "\\|b"};
+        std::string out;
+        for (int g = 0; g < 3; ++g) {
+            out += std::string("\\(") + bodies[pick(8)] + "\\)" + repeats[pick(4)];
+        }
+        int order[3] = {1, 2, 3};
+        std::shuffle(order, order + 3, m_random);
+        for (int group : order) {
+            out += "\\" + std::to_string(group) + (pick(3) == 0 ? "*" : "");
+        }
+        return out + endings[pick(6)];
+    }
+
+    std::string subject() {
+        std::string s;
+        for (int n = 6 + pick(10); n > 0; --n) {
+            s += "aaab!"[pick(5)];
+        }
+        return s;
+    }
+
+private:
+    int pick(int n) { return static_cast<int>(m_random() % static_cast<unsigned>(n)); }
+
+    std::mt19937 m_random;
+};
+
 void make_caseless(unsigned char* table) {
     for (int c = 0; c < 256; ++c) {
         table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
@@ -76,7 +114,8 @@ void make_caseless(unsigned char* table) {
 // Compares generated patterns against the plain search (see the top of the
 // file) on four subjects each; answers the subjects compared and how many of
 // them needed enough resume points for the remembering run to start.
-void compare_with_plain_search(NestingGenerator& generate, int rounds, int& compared, int& heavy) {
+template <class Generator>
+void compare_with_plain_search(Generator& generate, int rounds, int& compared, int& heavy) {
     static unsigned char caseless[256];
     make_caseless(caseless);
     for (int round = 0; round < rounds; ++round) {
@@ -136,6 +175,15 @@ int expect_plain_result(const char* text, const std::string& subject) {
     EXPECT_EQ(0, reference.work_exhausted()) << text;
     expect_same_match(engine, reference, expected, subject, text);
     return expected;
+}
+
+TEST(BacktrackingMemo, RemembersWhatEachRepeatedGroupHolds) {
+    RepeatedGroupsGenerator generate(20261208);
+    int compared = 0;
+    int heavy = 0;
+    compare_with_plain_search(generate, 1200, compared, heavy);
+    EXPECT_GT(compared, 4000);
+    EXPECT_GT(heavy, 1500);
 }
 
 TEST(BacktrackingMemo, BackReferencesAfterNestedRepetitionsTakePolynomialTime) {
