@@ -19,32 +19,6 @@ bool body_may_push(const unsigned char* body, const unsigned char* loop_jump) {
 
 } // namespace
 
-bool refuses_continuation(const unsigned char* body, const unsigned char* q,
-                          const unsigned char* end, const unsigned char* translate) {
-    if (q >= end) {
-        return false;
-    }
-    unsigned c;
-    if (*q == op_exact && q[1] > 0) {
-        c = q[2];
-    } else if (*q == op_line_end) {
-        // op_line_end tests the raw character; compare it as the body would.
-        c = translate ? translate[newline] : newline;
-    } else {
-        return false;
-    }
-    if (*body == op_exact && body[1] > 0) {
-        return body[2] != c;
-    }
-    if (*body == op_char_set) {
-        return !set_has(body, c);
-    }
-    if (*body == op_char_set_not) {
-        return set_has(body, c);
-    }
-    return false;
-}
-
 unsigned char loop_rewrite(const unsigned char* p, const unsigned char* end,
                            const unsigned char* translate) {
     const unsigned char* q = p + 3;

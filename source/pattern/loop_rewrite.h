@@ -2,15 +2,41 @@
 // that account for the loop jumps the matcher would have run.
 #pragma once
 
+#include "program.h"
+
 #include <uiutil/pattern.h>
 
 namespace uiutil_internal {
 
 // Whether the instruction at q fails wherever the loop body at `body` has
 // just taken a character: q needs a character (op_exact) or a newline
-// (op_line_end) that the body's first instruction refuses.
-bool refuses_continuation(const unsigned char* body, const unsigned char* q,
-                          const unsigned char* end, const unsigned char* translate);
+// (op_line_end) that the body's first instruction refuses. (Inline: the
+// matcher asks it on its one-character loops.)
+inline bool refuses_continuation(const unsigned char* body, const unsigned char* q,
+                                 const unsigned char* end, const unsigned char* translate) {
+    if (q >= end) {
+        return false;
+    }
+    unsigned c;
+    if (*q == op_exact && q[1] > 0) {
+        c = q[2];
+    } else if (*q == op_line_end) {
+        // op_line_end tests the raw character; compare it as the body would.
+        c = translate ? translate[newline] : newline;
+    } else {
+        return false;
+    }
+    if (*body == op_exact && body[1] > 0) {
+        return body[2] != c;
+    }
+    if (*body == op_char_set) {
+        return !set_has(body, c);
+    }
+    if (*body == op_char_set_not) {
+        return set_has(body, c);
+    }
+    return false;
+}
 
 // What the op_loop_jump at p (in a program ending at `end`, under the
 // translation table `translate`, which may be null) becomes. op_pop_jump
