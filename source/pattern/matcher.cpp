@@ -283,9 +283,13 @@ bool Matcher::memo_sound() {
         if (!fits(m_code, at, length)) {
             return false;
         }
-        const int group = m_code[at] == op_backref ? m_code[at + 1] : 10;
+        if (m_code[at] != op_backref) {
+            continue;
+        }
+        // (A back-reference past group 9 always passes, reading nothing.)
+        const int group = m_code[at + 1];
         if (group > 9 || std::count(m_memo_groups, m_memo_groups + m_memo_group_count, group)) {
-            continue; // (a back-reference past group 9 always passes, reading nothing)
+            continue;
         }
         if (m_memo_group_count == MemoKey::max_groups) {
             return false;
