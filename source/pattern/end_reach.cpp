@@ -7,29 +7,6 @@
 
 using namespace uiutil_internal;
 
-namespace {
-
-// The end of the run of characters equal to text[d] that starts at d.
-int run_end(const unsigned char* text, int d, int size) {
-    const unsigned char c = text[d];
-    std::uint64_t same;
-    std::memset(&same, c, sizeof same);
-    int e = d + 1;
-    for (; e + 8 <= size; e += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, text + e, sizeof chunk);
-        if (chunk != same) {
-            break;
-        }
-    }
-    while (e < size && text[e] == c) {
-        ++e;
-    }
-    return e;
-}
-
-} // namespace
-
 EndReach::EndReach(const ProgramRun& run)
     : m_run(run), m_nodes(static_cast<std::size_t>(run.length) + 1),
       m_mark(static_cast<std::size_t>(run.length) + 1, 0) {
@@ -167,7 +144,7 @@ EndReach::Answer EndReach::from(int pc, int d, long long& budget) {
         // neighbours, so a set that one step inside the run leaves as it was
         // stays so to the run's end.
         if (d > 0 && m_run.text[d - 1] == c && m_next == m_seeds) {
-            const int end = run_end(m_run.text, d, m_run.size);
+            const int end = same_byte_run_end(m_run.text, d + 1, m_run.size, m_run.text[d]);
             budget -= (end - d) / 64; // the scan of a long run counts too
             d = end;
             continue;

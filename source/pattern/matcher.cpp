@@ -218,16 +218,7 @@ const unsigned char* Matcher::simple_loop(const unsigned char* push, int& d) {
         return nullptr;
     }
     int start = d;
-    if (*body == op_char_set || *body == op_char_set_not) {
-        const bool member = *body == op_char_set;
-        while (d < m_stop && set_has(body, tr(m_s[d])) == member) {
-            ++d;
-        }
-    } else {
-        while (d < m_stop && accepts(body, d)) {
-            ++d;
-        }
-    }
+    d = single_character_run_end(body, m_s, d, m_stop, m_translate, m_word);
     if (d == start) {
         return back + 3; // the one resume point was pushed and taken again
     }

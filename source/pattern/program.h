@@ -2,6 +2,9 @@
 // the matcher, the fastmap builder and the search.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+
 namespace uiutil_internal {
 
 enum PatternOpcode : unsigned char {
@@ -85,6 +88,54 @@ inline bool single_character_accepts(const unsigned char* x, unsigned char c,
     default: // op_not_word_char
         return word[c] == 0;
     }
+}
+
+// The first position from d below end whose byte is not c (end if none),
+// comparing eight bytes at a time along a run.
+inline int same_byte_run_end(const unsigned char* text, int d, int end, unsigned char c) {
+    std::uint64_t same;
+    std::memset(&same, c, sizeof same);
+    for (; d + 8 <= end; d += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text + d, sizeof chunk);
+        if (chunk != same) {
+            break;
+        }
+    }
+    while (d < end && text[d] == c) {
+        ++d;
+    }
+    return d;
+}
+
+// The first position from d below end whose character the one-character
+// test at x refuses (end if none), deciding as single_character_accepts().
+inline int single_character_run_end(const unsigned char* x, const unsigned char* text, int d,
+                                    int end, const unsigned char* translate, const char* word) {
+    if (!translate && *x == op_exact) {
+        return same_byte_run_end(text, d, end, x[2]);
+    }
+    if (!translate && *x == op_any_char) {
+        const void* line_end = std::memchr(text + d, newline, static_cast<std::size_t>(end - d));
+        return line_end ? static_cast<int>(static_cast<const unsigned char*>(line_end) - text) : end;
+    }
+    if (*x == op_char_set || *x == op_char_set_not) {
+        const bool member = *x == op_char_set;
+        if (translate) {
+            while (d < end && set_has(x, translate[text[d]]) == member) {
+                ++d;
+            }
+        } else {
+            while (d < end && set_has(x, text[d]) == member) {
+                ++d;
+            }
+        }
+        return d;
+    }
+    while (d < end && single_character_accepts(x, text[d], translate, word)) {
+        ++d;
+    }
+    return d;
 }
 
 // Whether the zero-width test `op` holds at position d of text[0, size), as

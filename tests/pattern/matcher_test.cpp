@@ -129,6 +129,62 @@ TEST(PatternMatch, TranslationTableMakesMatchingCaseless) {
     EXPECT_EQ(r.registers().start[0], 2);
 }
 
+TEST(PatternMatch, LoopsOverOneCharacterEndAtTheFirstCharacterRefused) {
+    // A loop whose body takes one character runs in one go, by chunks along
+    // a run of one byte and by a search for the newline under `.`. Runs
+    // cross chunk boundaries and end at every kind of character refused. (A
+    // second loop like the first keeps the program from running one way
+    // only, where it would not be the matcher's.)
+    unsigned char fold[256];
+    for (int c = 0; c < 256; ++c) {
+        fold[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+    struct Body {
+        const char* text;
+        bool (*accepts)(unsigned char translated, bool word);
+    };
+    const Body bodies[] = {{"a", [](unsigned char c, bool) { return c == 'a'; }},
+                           {".", [](unsigned char c, bool) { return c != '\n'; }},
+                           {"[a-c]", [](unsigned char c, bool) { return c >= 'a' && c <= 'c'; }},
+                           {"[^x]", [](unsigned char c, bool) { return c != 'x'; }},
+                           {"\\w", [](unsigned char, bool w) { return w; }},
+                           {"\\W", [](unsigned char, bool w) { return !w; }}};
+    const unsigned char* const tables[] = {nullptr, fold};
+    for (const unsigned char* translate : tables) {
+        for (const Body& body : bodies) {
+            const std::string text =
+                std::string("\\(") + body.text + "*\\)\\(" + body.text + "*\\)";
+            PatternProbe p(text.c_str());
+            p.set_translate(translate);
+            const char* word = PatternProbe::word_table(); // alive while a pattern is
+            for (int n : {0, 1, 7, 8, 9, 16, 23, 37}) {
+                for (const char* stop : {"", "x", "\n", "!", "A", "b"}) {
+                    for (char filler : {'a', '!'}) {
+                        const std::string subject = "z" + std::string(n, filler) + stop + "ab";
+                        for (int pos : {0, 1, 3}) {
+                            int end = pos;
+                            while (end < static_cast<int>(subject.size())) {
+                                const unsigned char c = static_cast<unsigned char>(subject[end]);
+                                if (!body.accepts(translate ? translate[c] : c, word[c] != 0)) {
+                                    break;
+                                }
+                                ++end;
+                            }
+                            const std::string what = text + " on " + subject + " at " +
+                                                     std::to_string(pos);
+                            ASSERT_EQ(p.match_at(subject, pos), end - pos) << what;
+                            ASSERT_EQ(reg(p, 1), std::to_string(pos) + " " + std::to_string(end))
+                                << what;
+                            ASSERT_EQ(reg(p, 2), std::to_string(end) + " " + std::to_string(end))
+                                << what;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(PatternSearch, MatchKeepsTheSubjectAndRegisterQueries) {
     PatternProbe x("x");
     EXPECT_EQ(x.match(uiSaveString("axb")), 1);
