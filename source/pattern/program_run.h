@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace uiutil_internal {
 
@@ -32,13 +33,30 @@ struct SubjectBytes {
     }
 
     SubjectBytes(const unsigned char* text, int size) {
-        for (int d = 0; d < size; ++d) {
-            seen[text[d] >> 6] |= std::uint64_t(1) << (text[d] & 63);
+        // Eight bytes at a time, passing over a chunk equal to the last one
+        // (a long run of one character costs a compare per chunk).
+        std::uint64_t last = 0;
+        int d = 0;
+        for (; d + 8 <= size; d += 8) {
+            std::uint64_t chunk;
+            std::memcpy(&chunk, text + d, sizeof chunk);
+            if (chunk != last || d == 0) {
+                last = chunk;
+                add(text + d, 8);
+            }
         }
+        add(text + d, size - d);
         for (int word = 0; word < 4; ++word) {
             for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1) {
                 bytes[count++] = static_cast<unsigned char>(64 * word + __builtin_ctzll(bits));
             }
+        }
+    }
+
+private:
+    void add(const unsigned char* p, int n) {
+        for (int i = 0; i < n; ++i) {
+            seen[p[i] >> 6] |= std::uint64_t(1) << (p[i] & 63);
         }
     }
 };
