@@ -32,6 +32,8 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     if (!m_sequence.build(m_nfa, code)) {
         m_greedy.build(code, buffer.length, translate, word_table);
     }
+    m_bytes_alone = !m_program.empty() && !m_has_translate && m_nfa.loop_offsets().empty() &&
+                    !m_nfa.reads_word_table() && !m_greedy.reads_word_table();
 }
 
 bool PatternAutomaton::walks(const uiPattern::PatternBuffer& buffer) const {
@@ -39,8 +41,8 @@ bool PatternAutomaton::walks(const uiPattern::PatternBuffer& buffer) const {
            m_greedy.loops_rewritten(reinterpret_cast<const unsigned char*>(buffer.code));
 }
 
-bool PatternAutomaton::describes(const uiPattern::PatternBuffer& buffer,
-                                 const char* word_table) const {
+bool PatternAutomaton::describes_in_full(const uiPattern::PatternBuffer& buffer,
+                                         const char* word_table) const {
     if (buffer.length != static_cast<int>(m_program.size()) ||
         (buffer.translate != nullptr) != m_has_translate ||
         (m_has_translate && std::memcmp(buffer.translate, m_translate, 256) != 0)) {

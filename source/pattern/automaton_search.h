@@ -12,6 +12,7 @@
 #include "search_accel.h"
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <uiutil/pattern.h>
 #include <vector>
@@ -68,7 +69,15 @@ public:
     bool walks(const uiPattern::PatternBuffer& buffer) const;
     // Whether this automaton still describes the buffer's program (only loop
     // jumps rewritten since), translation table and word table.
-    bool describes(const uiPattern::PatternBuffer& buffer, const char* word_table) const;
+    bool describes(const uiPattern::PatternBuffer& buffer, const char* word_table) const {
+        // Checked here for a program with no loop jumps, which reads neither
+        // table: its bytes alone must be as built.
+        if (m_bytes_alone && !buffer.translate &&
+            buffer.length == static_cast<int>(m_program.size())) {
+            return std::memcmp(buffer.code, m_program.data(), m_program.size()) == 0;
+        }
+        return describes_in_full(buffer, word_table);
+    }
 
     // The leftmost position from which the search's matcher run succeeds, or
     // -1 (only when usable() or walks()). Every op_loop_jump that the search's failing runs at
@@ -124,6 +133,7 @@ private:
     // Rewrites the loop jumps marked in m_reached.
     void rewrite_reached(uiPattern::PatternBuffer& buffer);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
+    bool describes_in_full(const uiPattern::PatternBuffer& buffer, const char* word_table) const;
 
     bool m_usable = false;
     int m_misses = 0;
@@ -133,6 +143,8 @@ private:
     GreedySequence m_greedy;              // likewise, when m_sequence is not
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
     bool m_has_translate = false;
+    // A non-empty program without loop jumps or tables to compare.
+    bool m_bytes_alone = false;
     unsigned char m_translate[256] = {};
     char m_word[256] = {}; // the word table as built from
     // The state each scan from one start was in at recent positions, by
