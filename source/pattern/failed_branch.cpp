@@ -217,6 +217,13 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
         ask_again_at(pc, 2 * allowance(resumes));
         return false;
     }
+    if (!(bits & ReachSummary::reaches_end)) {
+        // Every path from pc meets a test that no byte of the subject
+        // passes; the registers it may write are the summary's.
+        m_proven = FailureMemo::key(pc, d);
+        m_marks = bits & ReachSummary::register_bits;
+        return true;
+    }
     long long budget = left;
     const EndReach::Answer answer = m_end.from(pc, d, budget);
     m_simulated += left - budget;

@@ -89,7 +89,7 @@ void ReachSummary::build(const ProgramRun& run, const SubjectBytes& present) {
             m_loop_jumps.push_back(starts[i]);
         }
     }
-    m_reach[length] = 0;
+    m_reach[length] = reaches_end;
     // Offsets inside an instruction stay unfollowable, so a jump into one
     // marks its source as well. Loops need a few rounds to settle.
     for (bool changed = true; changed;) {

@@ -2,8 +2,9 @@
 // do, over every path through the program that a subject's bytes can take:
 // which registers they may write, whether they may enter a loop whose body
 // holds a choice of its own (the shape that makes a backtracking run explore
-// many ways of splitting a subject), and whether they may reach an
-// instruction that the failed-branch shortcut (failed_branch.h) cannot follow.
+// many ways of splitting a subject), whether they may reach an instruction
+// that the failed-branch shortcut (failed_branch.h) cannot follow, and
+// whether they may reach the end at all.
 #pragma once
 
 #include "program_run.h"
@@ -20,6 +21,8 @@ public:
     // op_pop_jump, op_loop_jump not yet rewritten, op_backref, an opcode the
     // compiler never writes, or a jump out of the program.
     static constexpr unsigned unfollowable = 1u << 21;
+    // Some path reaches the program's end, where a run succeeds.
+    static constexpr unsigned reaches_end = 1u << 22;
 
     // Summarises the program as it is now; rebuild after a loop jump is
     // rewritten. A program whose instructions do not fit makes every offset
