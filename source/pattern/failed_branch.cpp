@@ -237,12 +237,12 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
     return true;
 }
 
-bool BranchShortcut::settle(int pc, int d, const LiveBelow& below,
-                            std::vector<RegisterWrite>& writes) {
-    const bool settled =
-        m_walk_left > 0 && m_branch.settle(m_reach, m_marks, pc, d, below, m_walk_left, writes);
+const std::vector<RegisterWrite>* BranchShortcut::settle(int pc, int d, const LiveBelow& below) {
+    const bool settled = m_walk_left > 0 &&
+                         m_branch.settle(m_reach, m_marks, pc, d, below, m_walk_left, m_settled);
     if (!settled) {
         m_retry_at[pc] = std::numeric_limits<long long>::max();
+        return nullptr;
     }
-    return settled;
+    return &m_settled;
 }

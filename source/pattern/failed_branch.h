@@ -115,9 +115,9 @@ public:
     }
     // Whether the way from pc at d fails for certain (after may_check).
     bool fails(int pc, int d, long long resumes);
-    // What the way that fails() answered for leaves; false when the walk
-    // did not settle it.
-    bool settle(int pc, int d, const LiveBelow& below, std::vector<RegisterWrite>& writes);
+    // What the way that fails() answered for leaves; null when the walk did
+    // not settle it. (Kept here until the next settle, so runs reuse it.)
+    const std::vector<RegisterWrite>* settle(int pc, int d, const LiveBelow& below);
 
 private:
     // The positions the checks may simulate after `resumes` resume points,
@@ -145,6 +145,7 @@ private:
     long long m_walk_left = 0; // threads the run's walks may still begin
     // Per instruction: the resume points before which it is not checked again.
     std::vector<long long> m_retry_at;
+    std::vector<RegisterWrite> m_settled;
 };
 
 } // namespace uiutil_internal

@@ -126,7 +126,6 @@ private:
     MatcherScratch* m_scratch;
     std::unique_ptr<BranchShortcut> m_own_shortcut;
     BranchShortcut* m_shortcut = nullptr;
-    std::vector<RegisterWrite> m_settled;
 };
 
 bool Matcher::backref(int n, int& d) const {
@@ -362,11 +361,15 @@ private:
 
 bool Matcher::settle_first_way(const unsigned char* pc, int d) {
     const int at = static_cast<int>(pc - m_code);
-    if (!m_shortcut->may_check(at + 3, m_resumes) || !m_shortcut->fails(at + 3, d, m_resumes) ||
-        !m_shortcut->settle(at + 3, d, StackBelow(m_stack, at, d), m_settled)) {
+    if (!m_shortcut->may_check(at + 3, m_resumes) || !m_shortcut->fails(at + 3, d, m_resumes)) {
         return false;
     }
-    for (const RegisterWrite& write : m_settled) {
+    const std::vector<RegisterWrite>* settled =
+        m_shortcut->settle(at + 3, d, StackBelow(m_stack, at, d));
+    if (!settled) {
+        return false;
+    }
+    for (const RegisterWrite& write : *settled) {
         write_register<false>(write.reg, write.value);
     }
     return true;
