@@ -32,8 +32,9 @@ PatternAutomaton::PatternAutomaton(const uiPattern::PatternBuffer& buffer, const
     if (!m_sequence.build(m_nfa, code)) {
         m_greedy.build(code, buffer.length, translate, word_table);
     }
-    m_bytes_alone = !m_program.empty() && !m_has_translate && m_nfa.loop_offsets().empty() &&
-                    !m_nfa.reads_word_table() && !m_greedy.reads_word_table();
+    m_bytes_alone = !m_program.empty() && !m_has_translate && !m_nfa.reads_word_table() &&
+                    !m_greedy.reads_word_table();
+    m_described.assign(code, code + buffer.length);
 }
 
 bool PatternAutomaton::walks(const uiPattern::PatternBuffer& buffer) const {
@@ -69,7 +70,13 @@ bool PatternAutomaton::describes_in_full(const uiPattern::PatternBuffer& buffer,
         }
         from = at + 1;
     }
-    return std::memcmp(code + from, m_program.data() + from, m_program.size() - from) == 0;
+    if (std::memcmp(code + from, m_program.data() + from, m_program.size() - from) != 0) {
+        return false;
+    }
+    if (m_bytes_alone) {
+        m_described.assign(code, code + buffer.length);
+    }
+    return true;
 }
 
 bool PatternAutomaton::has_pending_loops(const uiPattern::PatternBuffer& buffer) const {

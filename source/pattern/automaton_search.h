@@ -70,11 +70,12 @@ public:
     // Whether this automaton still describes the buffer's program (only loop
     // jumps rewritten since), translation table and word table.
     bool describes(const uiPattern::PatternBuffer& buffer, const char* word_table) const {
-        // Checked here for a program with no loop jumps, which reads neither
-        // table: its bytes alone must be as built.
+        // Checked here for a program that reads neither table: bytes equal
+        // to those it was last found to describe.
         if (m_bytes_alone && !buffer.translate &&
-            buffer.length == static_cast<int>(m_program.size())) {
-            return std::memcmp(buffer.code, m_program.data(), m_program.size()) == 0;
+            buffer.length == static_cast<int>(m_described.size()) &&
+            std::memcmp(buffer.code, m_described.data(), m_described.size()) == 0) {
+            return true;
         }
         return describes_in_full(buffer, word_table);
     }
@@ -143,8 +144,10 @@ private:
     GreedySequence m_greedy;              // likewise, when m_sequence is not
     std::vector<unsigned char> m_program; // loop-jump opcodes as op_loop_jump
     bool m_has_translate = false;
-    // A non-empty program without loop jumps or tables to compare.
+    // A non-empty program that reads neither table, and the bytes (loop
+    // jumps as they then were) it was last found to describe.
     bool m_bytes_alone = false;
+    mutable std::vector<unsigned char> m_described;
     unsigned char m_translate[256] = {};
     char m_word[256] = {}; // the word table as built from
     // The state each scan from one start was in at recent positions, by
