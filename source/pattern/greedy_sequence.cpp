@@ -56,7 +56,6 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
         m_word[c] = word[c];
         m_translate[c] = translate ? translate[c] : static_cast<unsigned char>(c);
     }
-    bool backrefs = false;
     auto reject = [&] {
         m_steps.clear();
         m_tables.clear();
@@ -122,7 +121,6 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
                 m_steps.push_back(
                     {recorded ? backref : never, 0, static_cast<unsigned char>(n), 0});
             }
-            backrefs = true;
             pc += 2;
             continue;
         }
@@ -190,26 +188,100 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
         return reject(); // an empty or zero-width program is the other engines' business
     }
     m_groups = starts & ends & 0x3feu;
-    m_skips = m_skips && !backrefs;
+    plan_skips();
     return true;
+}
+
+void GreedySequence::plan_skips() {
+    m_skip_until = -1;
+    m_first_byte_rule = false;
+    m_narrows = false;
+    if (!m_skips) {
+        return;
+    }
+    const int count = static_cast<int>(m_steps.size());
+    int first_loop = 0;
+    while (m_steps[first_loop].kind != loop) {
+        ++first_loop;
+    }
+    m_skip_until = count;
+    for (int i = 0; i < count; ++i) {
+        if (m_steps[i].kind == backref || m_steps[i].kind == never) {
+            m_skip_until = i;
+            break;
+        }
+    }
+    if (m_skip_until == count) {
+        return;
+    }
+    m_narrows = true;
+    if (m_steps[m_skip_until].kind == never) {
+        return;
+    }
+    // The first back-reference repeats its group from where the walk began
+    // when the group opens before the first loop and closes after it.
+    const int group = m_steps[m_skip_until].what;
+    int opens = -1;
+    int closes = -1;
+    for (int i = 0; i < m_skip_until; ++i) {
+        if (m_steps[i].kind == mark && m_steps[i].what == group) {
+            opens = i;
+        } else if (m_steps[i].kind == mark && m_steps[i].what == 10 + group) {
+            closes = i;
+        }
+    }
+    if (opens < first_loop && closes > first_loop) {
+        m_first_byte_rule = true;
+    } else if (!(opens > first_loop && closes > first_loop)) {
+        m_skip_until = -1; // (not a shape the compiler writes)
+        m_narrows = false;
+    }
+}
+
+void GreedySequence::narrow(const unsigned char* text, int size, int p, int failed_at, int d,
+                            int& known_to_fail) const {
+    if (failed_at > m_skip_until) {
+        known_to_fail = p + 1;
+        return;
+    }
+    if (m_first_byte_rule) {
+        // The first back-reference compared the text from the start with
+        // the text at d: a later start must begin with the character at d.
+        const int loop_end = known_to_fail;
+        const int wanted = d < size ? m_translate[text[d]] : -1;
+        int q = p + 1;
+        while (q < loop_end && m_translate[text[q]] != wanted) {
+            ++q;
+        }
+        known_to_fail = q;
+    }
 }
 
 bool GreedySequence::holds(unsigned char opcode, const unsigned char* text, int size, int d) const {
     return zero_width_holds(opcode, text, size, d, m_word);
 }
 
-bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
-                          int* marks) const {
+template <bool Narrows>
+bool GreedySequence::walk_steps(const unsigned char* text, int size, int p, int& end,
+                                int& known_to_fail, int* marks) const {
     known_to_fail = p + 1;
     const unsigned char* tables = m_tables.data();
     int d = p;
-    bool first_loop = m_skips;
+    bool first_loop = m_skip_until >= 0;
+    const Step* const steps = m_steps.data();
+    auto fail = [&end, &known_to_fail, this, text, size, p, steps](const Step& s, int at) {
+        end = at;
+        const int failed_at = static_cast<int>(&s - steps);
+        if (Narrows && known_to_fail != p + 1 && failed_at >= m_skip_until) {
+            narrow(text, size, p, failed_at, at, known_to_fail);
+        }
+        return false;
+    };
     for (const Step& s : m_steps) {
         switch (s.kind) {
         case test:
             if (d >= size || !tables[s.table + text[d]]) {
-                end = d;
-                return false;
+                return fail(s, d);
             }
             ++d;
             break;
@@ -220,14 +292,14 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
                 ++d;
             }
             if (d - from < s.min) {
-                end = d;
-                return false;
+                return fail(s, d);
             }
             if (first_loop) {
                 first_loop = false;
-                if (d > known_to_fail) {
-                    known_to_fail = d;
-                }
+                // A start inside this run ends the run here too and goes on
+                // the same way, marks apart, so it fails where this walk
+                // fails unless that step reads a mark (see narrow()).
+                known_to_fail = d;
             }
             break;
         }
@@ -236,24 +308,26 @@ bool GreedySequence::walk(const unsigned char* text, int size, int p, int& end, 
             break;
         case zero_width:
             if (!holds(s.what, text, size, d)) {
-                end = d;
-                return false;
+                return fail(s, d);
             }
             break;
         case backref:
             if (!repeats(text, size, marks[s.what], marks[10 + s.what], d)) {
-                end = d;
-                return false;
+                return fail(s, d);
             }
             break;
         case never:
-            end = d;
-            return false;
+            return fail(s, d);
         }
     }
     end = d;
     return true;
 }
+
+template bool GreedySequence::walk_steps<false>(const unsigned char*, int, int, int&, int&,
+                                                int*) const;
+template bool GreedySequence::walk_steps<true>(const unsigned char*, int, int, int&, int&,
+                                               int*) const;
 
 bool GreedySequence::loops_rewritten(const unsigned char* code) const {
     for (int at : m_loops) {

@@ -41,9 +41,17 @@ public:
     // position below which every later start fails too (p + 1 when nothing
     // more is known): when the first step that consumes is a loop, a start
     // inside its run ends that run where this one did and goes on the same
-    // way from there.
+    // way from there, so it fails where this walk failed unless that step
+    // read a mark. At the first back-reference, when it repeats the text
+    // from the start, such a start must also begin with the character the
+    // repetition was compared with.
     bool walk(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
-              int* marks) const;
+              int* marks) const {
+        // Only a program with back-references narrows what a failure passes
+        // over.
+        return m_narrows ? walk_steps<true>(text, size, p, end, known_to_fail, marks)
+                         : walk_steps<false>(text, size, p, end, known_to_fail, marks);
+    }
     // The registers of a match from p to end with those marks, as the
     // matcher writes them.
     void write_registers(int p, int end, const int* marks,
@@ -62,6 +70,15 @@ private:
     bool holds(unsigned char opcode, const unsigned char* text, int size, int d) const;
     // The back-reference to the text from..to at d, as the matcher compares it.
     bool repeats(const unsigned char* text, int size, int from, int to, int& d) const;
+    // Sets m_skip_until and m_first_byte_rule from the steps.
+    void plan_skips();
+    template <bool Narrows>
+    bool walk_steps(const unsigned char* text, int size, int p, int& end, int& known_to_fail,
+                    int* marks) const;
+    // Narrows known_to_fail, the end of the first loop's run, for a walk
+    // from p that failed at step `failed_at` (not before m_skip_until), at d.
+    void narrow(const unsigned char* text, int size, int p, int failed_at, int d,
+                int& known_to_fail) const;
 
     std::vector<Step> m_steps;
     std::vector<unsigned char> m_tables; // 1: accepted
@@ -69,8 +86,14 @@ private:
     char m_word[256] = {};
     bool m_reads_word = false;
     unsigned char m_translate[256] = {}; // the identity without a table
-    bool m_skips = false;                // the first step that consumes is a loop, and
-                                         // no back-reference reads where a start began
+    bool m_skips = false; // the first step that consumes is a loop
+    // With m_skips: the first step that reads a mark (a back-reference; the
+    // number of steps when none), else -1; and whether that step repeats
+    // the text from the walk's start.
+    int m_skip_until = -1;
+    bool m_first_byte_rule = false;
+    bool m_narrows = false; // m_skip_until is a step's
+
     unsigned m_groups = 0;               // bit i: group i has both marks
 };
 

@@ -225,7 +225,9 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
     // Tests, loops over one character whose continuation refuses what they
     // take, zero-width tests, group marks and back-references to the groups
     // passed: once the loop jumps are rewritten, the search walks each tried
-    // position greedily and skips the starts inside a first loop's run. Programs of almost that
+    // position greedily and skips the starts inside a first loop's run (with
+    // a back-reference to a group around that loop, those that do not begin
+    // with the character it was compared with). Programs of almost that
     // shape (a continuation that accepts the loop's character, a word boundary after a loop) must
     // come out the same through the other engines.
     const char* const patterns[] = {"\\([a-zA-Z0-9_]+\\)$",
@@ -242,7 +244,10 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
                                     "[a-z]*[a-z]",
                                     "\\([a-z]+\\) \\1",
                                     "\\(a\\)b*c\\1$",
-                                    "\\([0-9]+\\)x\\2\\(y\\)"};
+                                    "\\([0-9]+\\)x\\2\\(y\\)",
+                                    "\\([a-z]*\\)-\\1",
+                                    "\\(x*\\)\\([a-z]+\\) \\2",
+                                    "\\([a-z]+\\)-\\1-\\1"};
     const std::string subjects[] = {"",
                                     "Save &As...\tCtrl+Shift+S",
                                     "ab abc12x ab 3x",
@@ -258,7 +263,12 @@ TEST(PatternAutomaton, ProgramsThatRunOneWayOnly) {
                                     "ab abc abc ab aB",
                                     "abbcaa abca aca",
                                     "xab ab",
-                                    "ab aB"};
+                                    "ab aB",
+                                    "xzebra zebra",
+                                    "ab-b ab-",
+                                    "cab-Ab-b",
+                                    "abc-bc-b abc-bc-bc",
+                                    "xxab ac xxab ab"};
     for (int table = 0; table < 3; ++table) {
         for (const char* pattern : patterns) {
             PatternProbe reference(pattern);
