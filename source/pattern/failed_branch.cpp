@@ -238,8 +238,8 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
 }
 
 const std::vector<RegisterWrite>* BranchShortcut::settle(int pc, int d, const LiveBelow& below) {
-    const bool settled = m_walk_left > 0 &&
-                         m_branch.settle(m_reach, m_marks, pc, d, below, m_walk_left, m_settled);
+    const bool settled =
+        m_walk_left > 0 && m_branch.settle(m_reach, m_marks, pc, d, below, m_walk_left, m_settled);
     if (!settled) {
         m_retry_at[pc] = std::numeric_limits<long long>::max();
         return nullptr;

@@ -86,7 +86,7 @@ private:
     char m_word[256] = {};
     bool m_reads_word = false;
     unsigned char m_translate[256] = {}; // the identity without a table
-    bool m_skips = false; // the first step that consumes is a loop
+    bool m_skips = false;                // the first step that consumes is a loop
     // With m_skips: the first step that reads a mark (a back-reference; the
     // number of steps when none), else -1; and whether that step repeats
     // the text from the walk's start.
@@ -94,7 +94,7 @@ private:
     bool m_first_byte_rule = false;
     bool m_narrows = false; // m_skip_until is a step's
 
-    unsigned m_groups = 0;               // bit i: group i has both marks
+    unsigned m_groups = 0; // bit i: group i has both marks
 };
 
 } // namespace uiutil_internal

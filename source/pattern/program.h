@@ -117,7 +117,8 @@ inline int single_character_run_end(const unsigned char* x, const unsigned char*
     }
     if (!translate && *x == op_any_char) {
         const void* line_end = std::memchr(text + d, newline, static_cast<std::size_t>(end - d));
-        return line_end ? static_cast<int>(static_cast<const unsigned char*>(line_end) - text) : end;
+        return line_end ? static_cast<int>(static_cast<const unsigned char*>(line_end) - text)
+                        : end;
     }
     if (*x == op_char_set || *x == op_char_set_not) {
         const bool member = *x == op_char_set;

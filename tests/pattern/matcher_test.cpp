@@ -170,8 +170,8 @@ TEST(PatternMatch, LoopsOverOneCharacterEndAtTheFirstCharacterRefused) {
                                 }
                                 ++end;
                             }
-                            const std::string what = text + " on " + subject + " at " +
-                                                     std::to_string(pos);
+                            const std::string what =
+                                text + " on " + subject + " at " + std::to_string(pos);
                             ASSERT_EQ(p.match_at(subject, pos), end - pos) << what;
                             ASSERT_EQ(reg(p, 1), std::to_string(pos) + " " + std::to_string(end))
                                 << what;
