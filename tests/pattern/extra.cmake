@@ -1,6 +1,8 @@
 # The program-layer tests read programs through the library's internal,
-# header-only instruction layer.
+# header-only instruction layer, and the analysis of needed bytes compiled in
+# (the library does not export it).
 target_include_directories(uiutil_pattern_tests PRIVATE ${PROJECT_SOURCE_DIR}/source/pattern)
+target_sources(uiutil_pattern_tests PRIVATE ${PROJECT_SOURCE_DIR}/source/pattern/needed_byte.cpp)
 
 # The literal search compiled into a program of its own with its byte-pair
 # filter, so that it can be compared with a plain search directly.

@@ -1,5 +1,6 @@
 // The internal program layer: decoding, successors and the dump agree with
 // the compiled programs' documented encodings.
+#include "needed_byte.h"
 #include "pattern_probe.h"
 #include "program_view.h"
 
@@ -53,6 +54,33 @@ TEST(ProgramLayer, SuccessorsIncludeResumeTargetsAndLoopExits) {
     EXPECT_EQ(back.offsets[0], 0);
     EXPECT_EQ(back.offsets[1], 9);
     EXPECT_EQ(successors(in[1]).offsets[0], 6);
+}
+
+TEST(ProgramLayer, BytesEveryWayToTheEndNeeds) {
+    // At the first way of the alternative each program begins with (offset
+    // 3), or at the program's start (offset 0).
+    struct Case {
+        const char* text;
+        int offset;
+        int needed;
+    };
+    const Case cases[] = {{"\\(a*\\)*b\\|a", 3, 'b'}, // the loops may take nothing
+                          {"xy\\|z", 3, 'x'},         // the lowest of those needed
+                          {"\\(ab\\)*c\\|d", 3, 'c'},
+                          {"\\(a\\|b\\)c\\|d", 3, 'c'}, // neither a nor b on every way
+                          {"a\\|b", 0, -1},             // each way needs another byte
+                          {"[bc]\\|b", 3, -1},          // a set needs no one byte
+                          {"\\(b\\)\\1\\|a", 3, 'b'},   // nor does a back-reference
+                          {"\\(x+\\)*\\|y", 3, -1}};    // the empty way
+    for (const Case& c : cases) {
+        uiPattern p{uiSaveString(c.text)};
+        const auto* code = reinterpret_cast<const unsigned char*>(p.buffer().code);
+        EXPECT_EQ(needed_byte(code, p.buffer().length, c.offset), c.needed) << c.text;
+    }
+    uiPattern p{uiSaveString("ab")};
+    const auto* code = reinterpret_cast<const unsigned char*>(p.buffer().code);
+    EXPECT_EQ(needed_byte(code, p.buffer().length, 1), -1);     // inside an instruction
+    EXPECT_EQ(needed_byte(code, p.buffer().length - 1, 0), -1); // cut short
 }
 
 TEST(ProgramLayer, NamesRolesAndDump) {
