@@ -5,6 +5,7 @@
 #include "failure_stack.h"
 #include "instruction.h"
 #include "loop_rewrite.h"
+#include "needed_byte.h"
 #include "program.h"
 #include "tried_positions.h"
 
@@ -64,6 +65,10 @@ private:
     // the program starts with (after group marks) fails for certain from the
     // run's start, so that starting over pays.
     bool first_way_fails();
+    // Before a run: when the first way of the alternative the program begins
+    // with needs a byte the subject lacks from the run's start, turns the
+    // shortcuts on at once rather than after the run has backtracked.
+    void probe_first_way();
     // With shortcuts on: whether the first way of the op_push_alternative at
     // pc fails for certain from d; its register writes are then made, and
     // the run goes on with the second way.
@@ -260,7 +265,33 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
     if (!m_budget) {
         m_memo_after = 64 + 2LL * (m_size - pos);
     }
+    probe_first_way();
     return execute<false>(m_code, pos);
+}
+
+void Matcher::probe_first_way() {
+    // (op_exact compares through the table, so the byte speaks of the
+    // subject only without one.)
+    if (!m_scratch || m_translate) {
+        return;
+    }
+    if (m_scratch->first_way == -2) {
+        const int length = static_cast<int>(m_end - m_code);
+        const int at = static_cast<int>(past_group_marks(m_code, m_end) - m_code);
+        const bool alternative = at + 3 <= length && m_code[at] == op_push_alternative;
+        m_scratch->first_way = alternative ? at : -1;
+        m_scratch->first_way_needs = alternative ? needed_byte(m_code, length, at + 3) : -1;
+    }
+    const int needs = m_scratch->first_way_needs;
+    if (m_scratch->first_way < 0 || needs < 0 ||
+        std::memchr(m_s + m_pos, needs, static_cast<std::size_t>(m_size - m_pos))) {
+        return;
+    }
+    if (begin_shortcuts() && first_way_fails()) {
+        return; // on from the start
+    }
+    m_shortcuts = false;
+    m_shortcuts_considered = false;
 }
 
 // What follows a consumed character depends on the program, the subject, the

@@ -18,6 +18,11 @@ struct MatcherScratch {
     MatcherScratch();
     ~MatcherScratch();
     std::unique_ptr<BranchShortcut> shortcut;
+    // The op_push_alternative the program begins with (after group marks),
+    // -1 for none, -2 before the first run looked; and the byte its first
+    // way needs (needed_byte.h), -1 for none.
+    int first_way = -2;
+    int first_way_needs = -1;
 };
 
 // Runs the program of `buffer` at `pos` of text[0, size), as re_match_2 does
