@@ -65,7 +65,14 @@ int uiutil_internal::needed_byte(const unsigned char* code, int length, int offs
     auto needs_at = [&](int at) {
         return at >= 0 && at < length && index[at] >= 0 ? needs[index[at]] : ByteSet::none();
     };
+    // Loops take a few rounds to settle; a program that has not settled
+    // after this many is given no byte.
+    const int max_rounds = 64;
+    int rounds = 0;
     for (bool changed = true; changed;) {
+        if (rounds++ == max_rounds) {
+            return -1;
+        }
         changed = false;
         for (std::size_t i = program.size(); i-- > 0;) {
             const Instruction& in = program[i];

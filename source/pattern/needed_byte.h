@@ -7,10 +7,10 @@ namespace uiutil_internal {
 
 // Over every path the program's jumps allow (each choice both ways, every
 // loop pass, closing jumps also falling through), the lowest byte that each
-// path to the end meets in an op_exact; -1 when no byte is certain or the
-// program does not decode. Other tests and back-references need nothing. A
-// run compares op_exact bytes through the translation table, so the answer
-// speaks of subject bytes only for a program run without one.
+// path to the end meets in an op_exact; -1 when no byte is certain, or the
+// program does not decode or its loops have not settled after 64 rounds. Other tests and
+// back-references need nothing. A run compares op_exact bytes through the translation table, so the
+// answer speaks of subject bytes only for a program run without one.
 int needed_byte(const unsigned char* code, int length, int offset);
 
 } // namespace uiutil_internal

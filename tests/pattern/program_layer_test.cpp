@@ -77,6 +77,16 @@ TEST(ProgramLayer, BytesEveryWayToTheEndNeeds) {
         const auto* code = reinterpret_cast<const unsigned char*>(p.buffer().code);
         EXPECT_EQ(needed_byte(code, p.buffer().length, c.offset), c.needed) << c.text;
     }
+    // Loops nested as deep as groups go.
+    std::string nested;
+    for (int i = 0; i < 9; ++i) {
+        nested = "\\(" + nested + "a*\\)*";
+    }
+    uiPattern deep{uiSaveString((nested + "b\\|a").c_str())};
+    ASSERT_GT(deep.buffer().length, 0);
+    EXPECT_EQ(needed_byte(reinterpret_cast<const unsigned char*>(deep.buffer().code),
+                          deep.buffer().length, 3),
+              'b');
     uiPattern p{uiSaveString("ab")};
     const auto* code = reinterpret_cast<const unsigned char*>(p.buffer().code);
     EXPECT_EQ(needed_byte(code, p.buffer().length, 1), -1);     // inside an instruction
