@@ -272,7 +272,7 @@ int Matcher::run(int pos, uiPattern::PatternRegisters* registers) {
 void Matcher::probe_first_way() {
     // (op_exact compares through the table, so the byte speaks of the
     // subject only without one.)
-    if (!m_scratch || m_translate) {
+    if (!m_scratch || m_translate || m_pos > m_size) {
         return;
     }
     if (m_scratch->first_way == -2) {
