@@ -45,10 +45,9 @@ bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc,
         }
     }
     writes.clear();
-    for (int reg = 0; reg < 20; ++reg) {
-        if ((m_found >> reg) & 1u) {
-            writes.push_back({reg, m_value[reg]});
-        }
+    for (unsigned found = m_found; found != 0; found &= found - 1) {
+        const int reg = __builtin_ctz(found);
+        writes.push_back({reg, m_value[reg]});
     }
     return true;
 }
