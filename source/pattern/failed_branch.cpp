@@ -186,9 +186,10 @@ bool BranchShortcut::rebind(const ProgramRun& run) {
     m_end.rebind(run);
     m_branch.rebind(run);
     m_proven = ~std::uint64_t(0);
-    const SubjectBytes present(run.text, run.size);
-    if (!(present == m_present)) {
-        m_present = present;
+    std::uint64_t seen[4] = {};
+    mark_subject_bytes(run.text, run.size, seen);
+    if (!m_present.holds(seen)) {
+        m_present = SubjectBytes(run.text, run.size);
         m_reach.build(run, m_present);
     }
     return true;

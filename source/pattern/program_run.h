@@ -22,41 +22,43 @@ struct ProgramRun {
     int size;
 };
 
+// Marks in `seen` (bit c % 64 of word c / 64) each byte of text[0, size),
+// eight bytes at a time, passing over a chunk equal to the last one (a long
+// run of one character costs a compare per chunk).
+inline void mark_subject_bytes(const unsigned char* text, int size, std::uint64_t* seen) {
+    auto add = [seen](const unsigned char* p, int n) {
+        for (int i = 0; i < n; ++i) {
+            seen[p[i] >> 6] |= std::uint64_t(1) << (p[i] & 63);
+        }
+    };
+    std::uint64_t last = 0;
+    int d = 0;
+    for (; d + 8 <= size; d += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text + d, sizeof chunk);
+        if (chunk != last || d == 0) {
+            last = chunk;
+            add(text + d, 8);
+        }
+    }
+    add(text + d, size - d);
+}
+
 // The distinct bytes of a subject, in increasing order.
 struct SubjectBytes {
     unsigned char bytes[256];
     int count = 0;
     std::uint64_t seen[4] = {}; // bit c % 64 of word c / 64: byte c is there
 
-    bool operator==(const SubjectBytes& other) const {
-        return std::equal(seen, seen + 4, other.seen);
-    }
+    // Whether the subject's bytes are those marked in `other` (4 words).
+    bool holds(const std::uint64_t* other) const { return std::equal(seen, seen + 4, other); }
 
     SubjectBytes(const unsigned char* text, int size) {
-        // Eight bytes at a time, passing over a chunk equal to the last one
-        // (a long run of one character costs a compare per chunk).
-        std::uint64_t last = 0;
-        int d = 0;
-        for (; d + 8 <= size; d += 8) {
-            std::uint64_t chunk;
-            std::memcpy(&chunk, text + d, sizeof chunk);
-            if (chunk != last || d == 0) {
-                last = chunk;
-                add(text + d, 8);
-            }
-        }
-        add(text + d, size - d);
+        mark_subject_bytes(text, size, seen);
         for (int word = 0; word < 4; ++word) {
             for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1) {
                 bytes[count++] = static_cast<unsigned char>(64 * word + __builtin_ctzll(bits));
             }
-        }
-    }
-
-private:
-    void add(const unsigned char* p, int n) {
-        for (int i = 0; i < n; ++i) {
-            seen[p[i] >> 6] |= std::uint64_t(1) << (p[i] & 63);
         }
     }
 };
