@@ -299,7 +299,9 @@ bool GreedySequence::walk_steps(const unsigned char* text, int size, int p, int&
                 // A start inside this run ends the run here too and goes on
                 // the same way, marks apart, so it fails where this walk
                 // fails unless that step reads a mark (see narrow()).
-                known_to_fail = d;
+                if (d > known_to_fail) {
+                    known_to_fail = d;
+                }
             }
             break;
         }

@@ -112,6 +112,9 @@ inline int same_byte_run_end(const unsigned char* text, int d, int end, unsigned
 // test at x refuses (end if none), deciding as single_character_accepts().
 inline int single_character_run_end(const unsigned char* x, const unsigned char* text, int d,
                                     int end, const unsigned char* translate, const char* word) {
+    if (d >= end) {
+        return d;
+    }
     if (!translate && *x == op_exact) {
         return same_byte_run_end(text, d, end, x[2]);
     }
