@@ -189,7 +189,7 @@ bool BranchShortcut::rebind(const ProgramRun& run) {
     std::uint64_t seen[4] = {};
     mark_subject_bytes(run.text, run.size, seen);
     if (!m_present.holds(seen)) {
-        m_present = SubjectBytes(run.text, run.size);
+        m_present = SubjectBytes(seen);
         m_reach.build(run, m_present);
     }
     return true;

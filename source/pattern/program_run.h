@@ -55,6 +55,17 @@ struct SubjectBytes {
 
     SubjectBytes(const unsigned char* text, int size) {
         mark_subject_bytes(text, size, seen);
+        list();
+    }
+
+    // The bytes marked in `marked` (4 words, as mark_subject_bytes sets them).
+    explicit SubjectBytes(const std::uint64_t* marked) {
+        std::copy(marked, marked + 4, seen);
+        list();
+    }
+
+private:
+    void list() {
         for (int word = 0; word < 4; ++word) {
             for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1) {
                 bytes[count++] = static_cast<unsigned char>(64 * word + __builtin_ctzll(bits));
