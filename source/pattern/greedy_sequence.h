@@ -49,8 +49,9 @@ public:
               int* marks) const {
         // Only a program with back-references narrows what a failure passes
         // over.
-        return m_narrows ? walk_steps<true>(text, size, p, end, known_to_fail, marks)
-                         : walk_steps<false>(text, size, p, end, known_to_fail, marks);
+        const bool narrows = m_skip_until >= 0 && m_skip_until < static_cast<int>(m_steps.size());
+        return narrows ? walk_steps<true>(text, size, p, end, known_to_fail, marks)
+                       : walk_steps<false>(text, size, p, end, known_to_fail, marks);
     }
     // The registers of a match from p to end with those marks, as the
     // matcher writes them.
@@ -92,7 +93,6 @@ private:
     // the text from the walk's start.
     int m_skip_until = -1;
     bool m_first_byte_rule = false;
-    bool m_narrows = false; // m_skip_until is a step's
 
     unsigned m_groups = 0; // bit i: group i has both marks
 };
