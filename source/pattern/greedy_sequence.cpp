@@ -195,6 +195,7 @@ bool GreedySequence::build(const unsigned char* code, int length, const unsigned
 void GreedySequence::plan_skips() {
     m_skip_until = -1;
     m_first_byte_rule = false;
+    m_narrows = false;
     if (!m_skips) {
         return;
     }
@@ -210,7 +211,11 @@ void GreedySequence::plan_skips() {
             break;
         }
     }
-    if (m_skip_until == count || m_steps[m_skip_until].kind == never) {
+    if (m_skip_until == count) {
+        return;
+    }
+    m_narrows = true;
+    if (m_steps[m_skip_until].kind == never) {
         return;
     }
     // The first back-reference repeats its group from where the walk began
@@ -229,6 +234,7 @@ void GreedySequence::plan_skips() {
         m_first_byte_rule = true;
     } else if (!(opens > first_loop && closes > first_loop)) {
         m_skip_until = -1; // (not a shape the compiler writes)
+        m_narrows = false;
     }
 }
 

@@ -49,9 +49,8 @@ public:
               int* marks) const {
         // Only a program with back-references narrows what a failure passes
         // over.
-        const bool narrows = m_skip_until >= 0 && m_skip_until < static_cast<int>(m_steps.size());
-        return narrows ? walk_steps<true>(text, size, p, end, known_to_fail, marks)
-                       : walk_steps<false>(text, size, p, end, known_to_fail, marks);
+        return m_narrows ? walk_steps<true>(text, size, p, end, known_to_fail, marks)
+                         : walk_steps<false>(text, size, p, end, known_to_fail, marks);
     }
     // The registers of a match from p to end with those marks, as the
     // matcher writes them.
@@ -93,6 +92,7 @@ private:
     // the text from the walk's start.
     int m_skip_until = -1;
     bool m_first_byte_rule = false;
+    bool m_narrows = false; // m_skip_until is a step's
 
     unsigned m_groups = 0; // bit i: group i has both marks
 };
