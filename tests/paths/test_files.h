@@ -105,6 +105,23 @@ private:
 // has once been seen to take over 5 s.
 inline constexpr std::chrono::milliseconds kBlockedAfter{30000};
 
+#if defined(_WIN32)
+// A call run with a deadline in a thread of its own, and what it answered.
+struct DeadlineJob {
+    std::function<std::string()> call;
+    std::string text;
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ~DeadlineJob() { CloseHandle(done); }
+};
+
+inline DWORD WINAPI run_deadline_job(LPVOID state) {
+    auto* job = static_cast<DeadlineJob*>(state);
+    job->text = job->call();
+    SetEvent(job->done);
+    return 0;
+}
+#endif
+
 // Runs `call` and answers the text it returns, or nothing when it has not
 // returned within `deadline`: a call that blocks (on a pipe, a device) or
 // reads without end fails the test instead of hanging it. Elsewhere than on
@@ -118,20 +135,8 @@ inline std::optional<std::string> within(std::chrono::milliseconds deadline,
     // Win32 threads and an event, not std::thread and std::future: under Wine
     // about one call in a hundred, on a busy machine, never answered through
     // the MinGW thread library's detached thread and future.
-    struct Shared {
-        std::function<std::string()> call;
-        std::string text;
-        HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        ~Shared() { CloseHandle(done); }
-    };
-    auto* shared = new Shared{call, {}};
-    const auto run = [](void* state) -> DWORD {
-        auto* job = static_cast<Shared*>(state);
-        job->text = job->call();
-        SetEvent(job->done);
-        return 0;
-    };
-    const HANDLE thread = CreateThread(nullptr, 0, run, shared, 0, nullptr);
+    auto* shared = new DeadlineJob{call, {}};
+    const HANDLE thread = CreateThread(nullptr, 0, run_deadline_job, shared, 0, nullptr);
     if (!thread) {
         delete shared;
         return std::string("(no thread)");
