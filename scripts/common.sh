@@ -29,11 +29,55 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The Wine prefix the tests run in, unless WINEPREFIX names another. The
+# project owns it, so it may delete and rebuild it when it is incomplete.
+project_wineprefix=${XDG_CACHE_HOME:-$HOME/.cache}/uiutil/wine-prefix
+
+# Whether the prefix finished its first boot. An interrupted first boot leaves
+# a prefix whose timestamp says it is up to date while its registry lacks the
+# classes registered late in the boot (the shell link among them), and later
+# boots never repair it. The registry on disk is only complete once the boot
+# that made it has been saved, so this reads the file, not the live server.
+wine_prefix_ready() {
+  [ -f "$WINEPREFIX/.update-timestamp" ] && [ -f "$WINEPREFIX/user.reg" ] &&
+    grep -qiF '{00021401-0000-0000-C000-000000000046}' "$WINEPREFIX/system.reg" 2>/dev/null
+}
+
+# Boots the prefix once and waits until Wine has saved its registry.
+boot_wine_prefix() {
+  wine wineboot </dev/null >/dev/null 2>&1 || true
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+}
+
+# Makes sure the prefix finished booting: boots it, and rebuilds the project's
+# own prefix from nothing when a boot does not complete it. A prefix the caller
+# named is never deleted; we only say what is wrong with it.
+prepare_wine_prefix() {
+  wine_prefix_ready && return 0
+  mkdir -p "$(dirname "$project_wineprefix")"
+  (
+    flock 9
+    wine_prefix_ready && exit 0
+    boot_wine_prefix
+    wine_prefix_ready && exit 0
+    if [ "$WINEPREFIX" = "$project_wineprefix" ]; then
+      echo "Wine prefix $WINEPREFIX is incomplete; building it again"
+      rm -rf "$WINEPREFIX"
+      boot_wine_prefix
+      wine_prefix_ready && exit 0
+    fi
+    echo "Wine prefix $WINEPREFIX did not finish booting (no shell link class in system.reg)" >&2
+    exit 1
+  ) 9>"$(dirname "$project_wineprefix")/wine-prefix.lock"
+}
+
 # Starts Wine's background services detached from our output, so that ctest's
 # pipes are not held open by them (see the Windows notes in the README).
 start_wine() {
   export WINEDEBUG=-all
-  export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
+  export WINEPREFIX=${WINEPREFIX:-$project_wineprefix}
+  prepare_wine_prefix || return 1
   (wineserver -p </dev/null >/dev/null 2>&1 &)
   wine wineboot </dev/null >/dev/null 2>&1 || true
 }
