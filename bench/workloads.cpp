@@ -81,13 +81,15 @@ std::vector<Workload> workloads() {
     all.push_back({"AbsentLiteral_1MiB", literal, literal, literal, false, true, literal, {text}});
     std::string at_end = text.substr(0, mib - literal.size()) + literal;
     all.push_back({"LiteralAtEnd_1MiB", literal, literal, literal, false, true, literal, {at_end}});
+    // Every match needs a '.', which the subject lacks: memchr for it over
+    // the whole subject is the least any engine can do.
     all.push_back({"NumberPatternAbsent_1MiB",
                    "[0-9]+\\.[0-9]+",
                    "[0-9]+\\.[0-9]+",
                    "[0-9]+\\.[0-9]+",
                    false,
                    true,
-                   "",
+                   ".",
                    {bench::word_text(mib, true)}});
     // "zebras" now and then; the word "zebra" itself only near the end.
     std::string zebras = text;
