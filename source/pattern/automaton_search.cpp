@@ -307,11 +307,26 @@ int PatternAutomaton::sequence_start(const uiPattern::PatternBuffer& buffer,
     int found = -1;
     if (TriedByByte::applies(buffer, accel)) {
         const TriedByByte tried(buffer, accel);
-        for (int p = 0; p <= last; ++p) {
-            if (m_sequence.first_accepts(text[p]) && tried.at(text[p]) &&
-                m_sequence.matches_at(text, p)) {
-                found = p;
-                break;
+        if (m_sequence.has_pair_filter()) {
+            // Two tests that accept few bytes find the candidates, many
+            // starts per instruction.
+            for (int p = 0; p <= last; ++p) {
+                p = m_sequence.next_pair(text, p, last);
+                if (p < 0) {
+                    break;
+                }
+                if (tried.at(text[p]) && m_sequence.matches_at(text, p)) {
+                    found = p;
+                    break;
+                }
+            }
+        } else {
+            for (int p = 0; p <= last; ++p) {
+                if (m_sequence.first_accepts(text[p]) && tried.at(text[p]) &&
+                    m_sequence.matches_at(text, p)) {
+                    found = p;
+                    break;
+                }
             }
         }
     } else {

@@ -16,11 +16,31 @@ struct BytePairFilter {
 // or -1. Reads s only at [from + min(r1, r2), last + max(r1, r2)].
 int byte_pair_scan(const unsigned char* s, int from, int last, const BytePairFilter& filter);
 
+// The implementation byte_pair_scan runs for `filter`, chosen once: a caller
+// that scans many short ranges with one filter calls it directly.
+using BytePairScan = int (*)(const unsigned char* s, int from, int last,
+                             const BytePairFilter& filter);
+BytePairScan byte_pair_scanner(const BytePairFilter& filter);
+
+// A filter made ready for many scans of short ranges (a pattern's search
+// over line after line): what each scan would set up is made once.
+struct PreparedPairFilter {
+    BytePairFilter filter;
+    BytePairScan scan; // for ranges of 32 starts or more
+    // Each byte of x[0], x[1], y[0] and y[1] sixteen times, for the vectors.
+    unsigned char lanes[4][16];
+};
+void prepare_pair_filter(const BytePairFilter& filter, PreparedPairFilter& prepared);
+// byte_pair_scan with a prepared filter.
+int prepared_pair_scan(const unsigned char* s, int from, int last,
+                       const PreparedPairFilter& prepared);
+
 // The implementations this build and processor can run, numbered from 1: the
 // portable loop, then SSE2 and AVX2 on x86-64; byte_pair_scan uses the
 // highest. byte_pair_scan_at runs the one numbered `level`, so that tests can
 // compare them all.
 int byte_pair_scan_levels();
+BytePairScan byte_pair_scanner_at(int level, const BytePairFilter& filter);
 int byte_pair_scan_at(int level, const unsigned char* s, int from, int last,
                       const BytePairFilter& filter);
 

@@ -52,7 +52,47 @@ bool FixedSequence::build(const ProgramNfa& nfa, const unsigned char* code) {
         }
     }
     m_length = length;
+    choose_pair_filter();
     return true;
+}
+
+void FixedSequence::choose_pair_filter() {
+    // The first two tests that accept at most two bytes each (one of them
+    // twice when only one does).
+    m_has_pair = false;
+    BytePairFilter pair{};
+    int chosen = 0;
+    for (int i = 0; i < m_length && chosen < 2; ++i) {
+        const unsigned char* accepts = &m_accepts[static_cast<std::size_t>(i) * 256];
+        unsigned char bytes[2];
+        int count = 0;
+        for (int c = 0; c < 256 && count <= 2; ++c) {
+            if (accepts[c]) {
+                if (count < 2) {
+                    bytes[count] = static_cast<unsigned char>(c);
+                }
+                ++count;
+            }
+        }
+        if (count == 0 || count > 2) {
+            continue;
+        }
+        unsigned char* both = chosen == 0 ? pair.x : pair.y;
+        (chosen == 0 ? pair.r1 : pair.r2) = i;
+        both[0] = bytes[0];
+        both[1] = bytes[count - 1];
+        ++chosen;
+    }
+    if (chosen == 0) {
+        return;
+    }
+    if (chosen == 1) {
+        pair.r2 = pair.r1;
+        pair.y[0] = pair.x[0];
+        pair.y[1] = pair.x[1];
+    }
+    prepare_pair_filter(pair, m_pair);
+    m_has_pair = true;
 }
 
 void FixedSequence::write_registers(int p, uiPattern::PatternRegisters* registers) const {

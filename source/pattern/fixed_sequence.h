@@ -7,6 +7,7 @@
 // the search to keep.
 #pragma once
 
+#include "byte_pair_scan.h"
 #include "nfa.h"
 
 #include <uiutil/pattern.h>
@@ -40,10 +41,20 @@ public:
         }
         return true;
     }
+    // The first position p in [from, last] at which the two tests that the
+    // pair filter holds accept their characters, or -1, when some test
+    // accepts as few as two bytes
+    // (has_pair_filter() false). Reads the text at [from, last + length()).
+    bool has_pair_filter() const { return m_has_pair; }
+    int next_pair(const unsigned char* text, int from, int last) const {
+        return prepared_pair_scan(text, from, last, m_pair);
+    }
     // The registers of the match at p, as the matcher writes them.
     void write_registers(int p, uiPattern::PatternRegisters* registers) const;
 
 private:
+    void choose_pair_filter();
+
     int m_length = 0;
     std::vector<unsigned char> m_accepts; // 256 per character tested: 1 accepted
     // Bit i: group i has both marks, at offsets m_start[i] and m_end[i]
@@ -51,6 +62,8 @@ private:
     unsigned m_groups = 0;
     int m_start[10] = {};
     int m_end[10] = {};
+    bool m_has_pair = false;
+    PreparedPairFilter m_pair{};
 };
 
 } // namespace uiutil_internal

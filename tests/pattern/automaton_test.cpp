@@ -195,8 +195,19 @@ TEST(PatternAutomaton, FixedSequencesOfTests) {
                                     ".x",
                                     "\\w-\\W",
                                     "\\(a\\(b\\)"};
-    const std::string subjects[] = {"",        "c",      "ctrl",  "Ctrl+S, CTRL-X",
-                                    "xaabcab", "\nxa-b", "ab\nx", "ctr ctrl+"};
+    // The longer subjects put candidates that fail, and the match, on both
+    // sides of each width the scan for candidates reads at once.
+    const std::string subjects[] = {"",
+                                    "c",
+                                    "ctrl",
+                                    "Ctrl+S, CTRL-X",
+                                    "xaabcab",
+                                    "\nxa-b",
+                                    "ab\nx",
+                                    "ctr ctrl+",
+                                    "CtCtrCtrlCtrl Ctrl-",
+                                    std::string(40, 'c') + "tRl+ab",
+                                    std::string(70, 'x') + "ctrlab" + std::string(9, 'C') + "TRL"};
     for (int table = 0; table < 3; ++table) {
         for (const char* pattern : patterns) {
             PatternProbe reference(pattern);

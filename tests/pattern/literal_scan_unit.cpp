@@ -101,7 +101,8 @@ TEST(LiteralScan, FindsTheOnlyOccurrenceAtEveryStart) {
 }
 
 // Every implementation of the filter against the plain test, on every range
-// of starts of short subjects (the tails of each vector width).
+// of starts of short subjects (the tails of each vector width), and the
+// prepared filter's scan of the same ranges.
 TEST(LiteralScan, FilterImplementationsAgree) {
     ASSERT_GE(byte_pair_scan_levels(), 1);
     std::mt19937 random(3);
@@ -118,6 +119,8 @@ TEST(LiteralScan, FilterImplementationsAgree) {
                                {s[random() % size], s[random() % size]},
                                {s[random() % size], s[random() % size]}};
         const int last = size - 1 - std::max(r1, r2);
+        PreparedPairFilter prepared;
+        prepare_pair_filter(f, prepared);
         for (int from = 0; from <= last + 1; ++from) {
             int expected = -1;
             for (int p = last; p >= from; --p) {
@@ -130,6 +133,8 @@ TEST(LiteralScan, FilterImplementationsAgree) {
                 ASSERT_EQ(byte_pair_scan_at(level, s.data(), from, last, f), expected)
                     << "level " << level << " size " << size << " from " << from;
             }
+            ASSERT_EQ(prepared_pair_scan(s.data(), from, last, prepared), expected)
+                << "prepared, size " << size << " from " << from;
         }
     }
 }
