@@ -1,5 +1,6 @@
 #include "failed_branch.h"
 #include "instruction.h"
+#include "program_view.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,12 +23,18 @@ bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc,
     if (reach.at(pc) & ReachSummary::unfollowable) {
         return false;
     }
+    if (replay(wanted, pc, d, thread_budget, writes)) {
+        return true;
+    }
+    const long long threads_before = thread_budget;
     m_below = &below;
     m_points.clear();
     m_writes.clear();
     m_found = 0;
     m_steps = 0;
     m_max_steps = steps_per_thread * thread_budget;
+    m_read_lo = m_read_hi = d;
+    m_read_end = m_read_below = false;
     m_tasks.assign(1, Task{pc, d, -1, 0, 0});
     while (!m_tasks.empty() && m_found != wanted) {
         const Task task = m_tasks.back();
@@ -49,7 +56,43 @@ bool FailedBranch::settle(const ReachSummary& reach, unsigned may_write, int pc,
         const int reg = __builtin_ctz(found);
         writes.push_back({reg, m_value[reg]});
     }
+    keep(wanted, pc, d, threads_before - thread_budget, writes);
     return true;
+}
+
+bool FailedBranch::replay(unsigned wanted, int pc, int d, long long& thread_budget,
+                          std::vector<RegisterWrite>& writes) const {
+    // The walk would take the same steps, so it would also stay within the
+    // bounds exactly when the kept one fits them.
+    const Kept& k = m_last;
+    const int size = static_cast<int>(k.bytes.size());
+    if (!k.valid || k.pc != pc || k.d != d || k.wanted != wanted || thread_budget < k.threads ||
+        steps_per_thread * thread_budget < k.steps ||
+        (k.size >= 0 ? m_run.size != k.size : m_run.size < k.lo + size) ||
+        (size > 0 && std::memcmp(m_run.text + k.lo, k.bytes.data(), size) != 0)) {
+        return false;
+    }
+    thread_budget -= k.threads;
+    writes = k.writes;
+    return true;
+}
+
+void FailedBranch::keep(unsigned wanted, int pc, int d, long long threads,
+                        const std::vector<RegisterWrite>& writes) {
+    const int max_bytes = 256;
+    m_last.valid = !m_read_below && m_read_hi - m_read_lo <= max_bytes;
+    if (!m_last.valid) {
+        return;
+    }
+    m_last.pc = pc;
+    m_last.d = d;
+    m_last.wanted = wanted;
+    m_last.threads = threads;
+    m_last.steps = m_steps;
+    m_last.lo = m_read_lo;
+    m_last.size = m_read_end ? m_run.size : -1;
+    m_last.bytes.assign(m_run.text + m_read_lo, m_run.text + m_read_hi);
+    m_last.writes = writes;
 }
 
 void FailedBranch::settle_writes(int from, int to) {
@@ -62,7 +105,7 @@ void FailedBranch::settle_writes(int from, int to) {
     }
 }
 
-bool FailedBranch::empty_pass(int push, int d, int points) const {
+bool FailedBranch::empty_pass(int push, int d, int points) {
     // As the matcher decides it: the newest point the loop recorded, or the
     // one the op_dummy_jump entering a `+` loop recorded, holds where the
     // pass began.
@@ -77,6 +120,7 @@ bool FailedBranch::empty_pass(int push, int d, int points) const {
             return m_points[i].position == d;
         }
     }
+    m_read_below = true;
     const int position = m_below->newest(push, plus_loop ? first_pass_owner : -1);
     return position >= 0 && position == d;
 }
@@ -97,9 +141,11 @@ bool FailedBranch::run_thread(Task task) {
         case op_exact: {
             const int n = p[1];
             if (n > m_run.size - d) {
+                m_read_end = true;
                 ok = false;
                 break;
             }
+            read(d, d + n);
             for (int i = 0; i < n && ok; ++i) {
                 const unsigned char c = m_run.text[d + i];
                 ok = (m_run.translate ? m_run.translate[c] : c) == p[2 + i];
@@ -139,9 +185,17 @@ bool FailedBranch::run_thread(Task task) {
         }
         default:
             if (opcode_info(*p).role == OpcodeRole::zero_width) {
+                // The characters on both sides, or the subject's edge.
+                read(d > 0 ? d - 1 : d, d < m_run.size ? d + 1 : d);
+                m_read_end = m_read_end || d >= m_run.size;
                 ok = zero_width_holds(*p, m_run.text, m_run.size, d, m_run.word);
                 ++pc;
             } else if (const int size = single_character(p)) {
+                if (d < m_run.size) {
+                    read(d, d + 1);
+                } else {
+                    m_read_end = true;
+                }
                 ok = d < m_run.size &&
                      single_character_accepts(p, m_run.text[d], m_run.translate, m_run.word);
                 ++d;
@@ -166,19 +220,21 @@ BranchShortcut::BranchShortcut(const ProgramRun& run)
       m_present(run.text, run.size), m_end(run), m_branch(run),
       m_retry_at(static_cast<std::size_t>(run.length) + 1, 0) {
     std::copy(run.word, run.word + 256, m_word_copy);
+    m_reads_word = reads_word_table(ProgramView(run.code, run.length));
     m_reach.build(run, m_present);
 }
 
 bool BranchShortcut::rebind(const ProgramRun& run) {
     // The tables read the program (loop jumps rewritten since included), the
-    // translation and word tables, which callers may edit between matches.
+    // translation and word tables, which callers may edit between matches
+    // (the word table only matters to a program with word tests or \w, \W).
     const bool same_program =
         run.code == m_run.code && run.length == m_run.length &&
         (m_code_copy.empty() ||
          std::memcmp(m_code_copy.data(), run.code, m_code_copy.size()) == 0) &&
         run.translate == m_run.translate &&
         (!run.translate || std::memcmp(m_translate_copy.data(), run.translate, 256) == 0) &&
-        run.word == m_run.word && std::memcmp(m_word_copy, run.word, 256) == 0;
+        (!m_reads_word || (run.word == m_run.word && std::memcmp(m_word_copy, run.word, 256) == 0));
     if (!same_program) {
         return false;
     }
@@ -191,6 +247,7 @@ bool BranchShortcut::rebind(const ProgramRun& run) {
     if (!m_present.holds(seen)) {
         m_present = SubjectBytes(seen);
         m_reach.build(run, m_present);
+        m_branch.forget();
     }
     return true;
 }
@@ -209,6 +266,7 @@ bool BranchShortcut::fails(int pc, int d, long long resumes) {
     const long long left = allowance(resumes) - m_simulated;
     if (m_reach.stale(m_run.code)) {
         m_reach.build(m_run, m_present);
+        m_branch.forget();
     }
     const unsigned bits = m_reach.at(pc);
     if ((bits & ReachSummary::unfollowable) || !(bits & ReachSummary::nested_choice)) {

@@ -39,6 +39,9 @@ public:
     explicit FailedBranch(const ProgramRun& run) : m_run(run) {}
     // The same program over another subject.
     void rebind(const ProgramRun& run) { m_run = run; }
+    // The summary that settle() is given has been made again: answers kept
+    // from walks that it guided are dropped.
+    void forget() { m_last.valid = false; }
 
     // The exploration from instruction pc at position d, over the live points
     // `below`, which writes no register outside `may_write`.
@@ -71,8 +74,19 @@ private:
     // Runs one thread until it fails or branches; false when it met the end
     // or went past the bound.
     bool run_thread(Task task);
-    bool empty_pass(int push, int d, int points) const;
+    bool empty_pass(int push, int d, int points);
     void settle_writes(int from, int to);
+    // Notes that the walk read the subject at [from, to).
+    void read(int from, int to) {
+        m_read_lo = from < m_read_lo ? from : m_read_lo;
+        m_read_hi = to > m_read_hi ? to : m_read_hi;
+    }
+    // Whether the last walk kept is the one settle() would make now, and
+    // then its answer; keeps the walk just made when it can be replayed so.
+    bool replay(unsigned wanted, int pc, int d, long long& thread_budget,
+                std::vector<RegisterWrite>& writes) const;
+    void keep(unsigned wanted, int pc, int d, long long threads,
+              const std::vector<RegisterWrite>& writes);
 
     ProgramRun m_run;
     const LiveBelow* m_below = nullptr;
@@ -83,6 +97,28 @@ private:
     int m_value[20] = {};
     long long m_steps = 0;
     long long m_max_steps = 0;
+    // What the walk under way read: the subject at [m_read_lo, m_read_hi),
+    // its end (whether a test met it), the points below.
+    int m_read_lo = 0;
+    int m_read_hi = 0;
+    bool m_read_end = false;
+    bool m_read_below = false;
+    // The last walk that read at most a few hundred bytes and none of the
+    // points below, with all it read: the same place, program, summary and
+    // bytes give the same walk, so its answer stands for it. (A match that
+    // reads the same line again, or lines that begin alike, walks once.)
+    struct Kept {
+        bool valid = false;
+        int pc = 0;
+        int d = 0;
+        unsigned wanted = 0;
+        long long threads = 0;
+        long long steps = 0;
+        int lo = 0;
+        int size = -1;                    // the subject's size when the walk met its end, else -1
+        std::vector<unsigned char> bytes; // the subject from lo
+        std::vector<RegisterWrite> writes;
+    } m_last;
 };
 
 // The matcher's shortcut past a first way that fails for certain: an
@@ -133,6 +169,7 @@ private:
     std::vector<unsigned char> m_code_copy;
     std::vector<unsigned char> m_translate_copy; // empty without a table
     char m_word_copy[256];
+    bool m_reads_word; // whether the program reads the word table at all
     SubjectBytes m_present;
     ReachSummary m_reach;
     EndReach m_end;

@@ -51,6 +51,17 @@ inline int unrewritten_loop_jumps(const ProgramView& program) {
     return count;
 }
 
+// Whether any instruction reads the word-character table (\w, \W and the
+// word tests): when none does, the program runs the same under any table.
+inline bool reads_word_table(const ProgramView& program) {
+    for (Instruction in : program) {
+        if (in.opcode >= op_word_char && in.opcode <= op_not_word_bound) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Renders a text for the dump; the tool passes its own escaping.
 using DumpText = std::string (*)(const char* text);
 

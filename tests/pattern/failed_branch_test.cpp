@@ -184,4 +184,30 @@ TEST(FailedBranch, FollowsTheSubjectAndTheWordTableFromMatchToMatch) {
     }
 }
 
+// A walk is kept with the bytes it read, the subject's end when it met it, and
+// its place, for later matches; subjects alike in some of that and not in the
+// rest must each get the walk they would get alone.
+TEST(FailedBranch, AKeptWalkAnswersOnlyForWhatItRead) {
+    const char* const patterns[] = {"\\(a*\\)*b\\|a",        "\\(a*\\)*b\\'\\|a",
+                                    "\\(a*\\>\\)*-\\|a",     "\\(a\\|aa\\)*c\\|a",
+                                    "\\(\\(a*\\)*\\)*b\\|a", "\\(a*\\|-\\)*b\\|[a-]"};
+    const char* const subjects[] = {"aaaa!", "aaaa!",  "aaaa",  "aaaa",   "aaa",   "aaaa-!",
+                                    "a-aa!", "aaaa!!", "-aaa!", "aaaa!",  "aaaaa", "a",
+                                    "aa!a",  "aaaa!",  "",      "aaaa-b", "aaaa!"};
+    for (const char* text : patterns) {
+        uiPattern reference{uiSaveString(text)};
+        reference.set_work_limit(3000000);
+        uiPattern engine{uiSaveString(text)};
+        for (const char* subject : subjects) {
+            const int expected = reference.match(uiSaveString(subject));
+            ASSERT_EQ(0, reference.work_exhausted()) << text;
+            const std::string what = std::string("/") + text + "/ on \"" + subject + "\"";
+            expect_same_match(engine, reference, expected, subject, what);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
