@@ -238,6 +238,24 @@ int PatternAutomaton::leftmost(uiPattern::PatternBuffer& buffer, const PatternAc
     }
     const std::vector<int>& loops = m_nfa.loop_offsets();
     bool track = has_pending_loops(buffer);
+    if (!track && run) {
+        // Most often a pattern matched line after line either matches
+        // where the search first tries or not at all: a bounded run there
+        // answers before any scan. No earlier start exists, so a success
+        // is the match; a failure leaves no trace.
+        const int first = first_tried(buffer, accel, text, size);
+        if (first < 0) {
+            return -1;
+        }
+        if (m_first_record.worth_trying(2)) {
+            m_first_record.tried();
+            m_floor = first;
+            if (run_floor(buffer, text, size, *run)) {
+                m_first_record.won();
+                return first;
+            }
+        }
+    }
     m_reached.assign(track ? loops.size() : 0, 0);
     // Checking that a later start adds nothing costs two table lookups; a
     // win saves a scan, which costs as much as a few checks. A pattern for
@@ -405,6 +423,15 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
         return false;
     }
     m_floor_record.tried();
+    if (!run_floor(buffer, text, size, run)) {
+        return false;
+    }
+    m_floor_record.won();
+    return true;
+}
+
+bool PatternAutomaton::run_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text,
+                                 int size, MatcherRun& run) {
     WorkBudget bound{64 + 2LL * (size - m_floor), 0, false, false};
     // m_word holds what the shared word table holds wherever the program
     // reads it (see describes()).
@@ -412,9 +439,16 @@ bool PatternAutomaton::try_floor(uiPattern::PatternBuffer& buffer, const unsigne
                     m_word, &bound, &m_scratch) < 0) {
         return false;
     }
-    m_floor_record.won();
     run.matched = true;
     return true;
+}
+
+int PatternAutomaton::first_tried(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                                  const unsigned char* text, int size) {
+    if (TriedByByte::applies(buffer, accel)) {
+        return ByteStarts(TriedByByte(buffer, accel), text, size).first();
+    }
+    return TriedPositions(buffer, text, size, accel).next();
 }
 
 void PatternAutomaton::rewrite_reached(uiPattern::PatternBuffer& buffer) {

@@ -131,6 +131,12 @@ private:
     // usually succeeds; answers whether it matched there.
     bool try_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
                    MatcherRun& run);
+    // The matcher's run at m_floor under that bound, every time.
+    bool run_floor(uiPattern::PatternBuffer& buffer, const unsigned char* text, int size,
+                   MatcherRun& run);
+    // The first position the search tries, -1 when it tries none.
+    static int first_tried(const uiPattern::PatternBuffer& buffer, const PatternAccel* accel,
+                           const unsigned char* text, int size);
     // Rewrites the loop jumps marked in m_reached.
     void rewrite_reached(uiPattern::PatternBuffer& buffer);
     bool has_pending_loops(const uiPattern::PatternBuffer& buffer) const;
@@ -167,6 +173,7 @@ private:
     bool m_check_alone = false;    // whether any_match keeps m_floor_alone
     ShortcutRecord m_alone_record; // the checks of m_floor_alone
     ShortcutRecord m_floor_record; // the matcher runs at m_floor
+    ShortcutRecord m_first_record; // the runs at the first tried position
     MatcherScratch m_scratch;
     std::vector<char> m_reached;
     std::vector<char> m_scan_reached;
