@@ -24,7 +24,8 @@ struct ProgramRun {
 
 // Marks in `seen` (bit c % 64 of word c / 64) each byte of text[0, size),
 // eight bytes at a time, passing over a chunk equal to the last one (a long
-// run of one character costs a compare per chunk).
+// run of one character costs a compare per chunk) and marking a chunk of one
+// byte repeated once.
 inline void mark_subject_bytes(const unsigned char* text, int size, std::uint64_t* seen) {
     auto add = [seen](const unsigned char* p, int n) {
         for (int i = 0; i < n; ++i) {
@@ -38,7 +39,7 @@ inline void mark_subject_bytes(const unsigned char* text, int size, std::uint64_
         std::memcpy(&chunk, text + d, sizeof chunk);
         if (chunk != last || d == 0) {
             last = chunk;
-            add(text + d, 8);
+            add(text + d, chunk == (chunk & 0xff) * 0x0101010101010101u ? 1 : 8);
         }
     }
     add(text + d, size - d);
