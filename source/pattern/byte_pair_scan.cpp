@@ -252,17 +252,8 @@ int scan_portable(const unsigned char* s, int from, int last, const BytePairFilt
     return scan_scalar(s, p, last, f);
 }
 
-} // namespace
-
-int byte_pair_scan_levels() {
-#if UIUTIL_PAIR_SCAN_X86
-    static const int levels = has_avx2() ? 3 : 2;
-    return levels;
-#else
-    return 1;
-#endif
-}
-
+// The implementation numbered `level` (see byte_pair_scan_levels) for a filter,
+// and the one byte_pair_scan runs.
 BytePairScan byte_pair_scanner_at(int level, const BytePairFilter& filter) {
 #if UIUTIL_PAIR_SCAN_X86
     const bool avx2 = level >= 3;
@@ -286,6 +277,17 @@ BytePairScan byte_pair_scanner_at(int level, const BytePairFilter& filter) {
 BytePairScan byte_pair_scanner(const BytePairFilter& filter) {
     static const int best = byte_pair_scan_levels();
     return byte_pair_scanner_at(best, filter);
+}
+
+} // namespace
+
+int byte_pair_scan_levels() {
+#if UIUTIL_PAIR_SCAN_X86
+    static const int levels = has_avx2() ? 3 : 2;
+    return levels;
+#else
+    return 1;
+#endif
 }
 
 void prepare_pair_filter(const BytePairFilter& filter, PreparedPairFilter& prepared) {

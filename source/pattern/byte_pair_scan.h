@@ -16,17 +16,15 @@ struct BytePairFilter {
 // or -1. Reads s only at [from + min(r1, r2), last + max(r1, r2)].
 int byte_pair_scan(const unsigned char* s, int from, int last, const BytePairFilter& filter);
 
-// The implementation byte_pair_scan runs for `filter`, chosen once: a caller
-// that scans many short ranges with one filter calls it directly.
+// One implementation of byte_pair_scan.
 using BytePairScan = int (*)(const unsigned char* s, int from, int last,
                              const BytePairFilter& filter);
-BytePairScan byte_pair_scanner(const BytePairFilter& filter);
 
 // A filter made ready for many scans of short ranges (a pattern's search
 // over line after line): what each scan would set up is made once.
 struct PreparedPairFilter {
     BytePairFilter filter;
-    BytePairScan scan; // for ranges of 32 starts or more
+    BytePairScan scan; // the one byte_pair_scan runs, for ranges of 32 starts or more
     // Each byte of x[0], x[1], y[0] and y[1] sixteen times, for the vectors.
     unsigned char lanes[4][16];
 };
@@ -40,7 +38,6 @@ int prepared_pair_scan(const unsigned char* s, int from, int last,
 // highest. byte_pair_scan_at runs the one numbered `level`, so that tests can
 // compare them all.
 int byte_pair_scan_levels();
-BytePairScan byte_pair_scanner_at(int level, const BytePairFilter& filter);
 int byte_pair_scan_at(int level, const unsigned char* s, int from, int last,
                       const BytePairFilter& filter);
 

@@ -59,7 +59,7 @@ bool FixedSequence::build(const ProgramNfa& nfa, const unsigned char* code) {
 void FixedSequence::choose_pair_filter() {
     // The first two tests that accept at most two bytes each (one of them
     // twice when only one does).
-    m_has_pair = false;
+    m_pair.scan = nullptr;
     BytePairFilter pair{};
     int chosen = 0;
     for (int i = 0; i < m_length && chosen < 2; ++i) {
@@ -92,7 +92,6 @@ void FixedSequence::choose_pair_filter() {
         pair.y[1] = pair.x[1];
     }
     prepare_pair_filter(pair, m_pair);
-    m_has_pair = true;
 }
 
 void FixedSequence::write_registers(int p, uiPattern::PatternRegisters* registers) const {

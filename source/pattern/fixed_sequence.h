@@ -41,11 +41,11 @@ public:
         }
         return true;
     }
-    // The first position p in [from, last] at which the two tests that the
-    // pair filter holds accept their characters, or -1, when some test
-    // accepts as few as two bytes
-    // (has_pair_filter() false). Reads the text at [from, last + length()).
-    bool has_pair_filter() const { return m_has_pair; }
+    // Whether some test accepts at most two bytes; then next_pair() answers
+    // the first position p in [from, last] at which the two such tests the
+    // filter holds accept their characters, or -1. Reads the text at
+    // [from, last + length()).
+    bool has_pair_filter() const { return m_pair.scan != nullptr; }
     int next_pair(const unsigned char* text, int from, int last) const {
         return prepared_pair_scan(text, from, last, m_pair);
     }
@@ -62,8 +62,7 @@ private:
     unsigned m_groups = 0;
     int m_start[10] = {};
     int m_end[10] = {};
-    bool m_has_pair = false;
-    PreparedPairFilter m_pair{};
+    PreparedPairFilter m_pair{}; // scan null: no test qualifies
 };
 
 } // namespace uiutil_internal
